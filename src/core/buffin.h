@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/fixed_point.h"
+#include "core/result.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace veltrane {
+
+// The smallest buffer the Buff-In calculation takes, in work units.
+inline constexpr std::int32_t SmallestBuffer = 10;
+
+// What the Buff-In calculation reads: the buffer size from its own window,
+// the key rate, CPU-time check box and CPU hours from the main window.
+struct BuffInInputs
+{
+    std::int32_t wuCount = 0;
+    double keyRate = 0;      // keys per second, at least 10,000
+    std::string keyRateText; // as the main window shows it
+    bool reckonWithCpuTime = false;
+    std::string cpuHoursText; // read only when reckoning with CPU time
+};
+
+// The key rate typed in the main window, grouping marks removed.
+Result<double> readBuffInKeyRate(std::string_view text);
+
+// The working time to empty the buffer, in seconds. Refused when the CPU
+// hours are not a whole 32-bit number or are 0 while they count, or when
+// the time is beyond the fixed-point range.
+Result<Fixed> buffInWorkingTime(const BuffInInputs& inputs);
+
+// The sentence that answers how long emptying the buffer takes.
+Result<std::string> buffInSentence(const BuffInInputs& inputs);
+
+} // namespace veltrane

@@ -1,0 +1,17 @@
+#pragma once
+
+// The calculations of Veltrane, free of any window. Data flows one way:
+// text in a field -> number (number_text: "," decimal, "." grouping) ->
+// arithmetic (work_unit_rate, date_span, buffin, on the Fixed type where
+// the time of a work unit is kept) -> text out (writeNumber, DurationText,
+// progressCaptionText, GroupThousands) -> back into a field or label.
+#include "core/buffin.h"
+#include "core/date_span.h"
+#include "core/day_count.h"
+#include "core/duration_text.h"
+#include "core/fixed_point.h"
+#include "core/group_thousands.h"
+#include "core/number_text.h"
+#include "core/progress_caption.h"
+#include "core/version_text.h"
+#include "core/work_unit_rate.h"

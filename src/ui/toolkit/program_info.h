@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace veltrane {
+
+// The folder that holds the program file, without a trailing separator.
+QString programFolder();
+
+// The program file's name without its extension ("veltrane").
+QString programBaseName();
+
+// Makes the program behave as if its file lay at path; tests use it to keep
+// every settings and history file in a temporary folder. An empty path goes
+// back to the real program file.
+void setProgramFilePath(const QString& path);
+
+} // namespace veltrane
