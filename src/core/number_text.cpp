@@ -61,12 +61,18 @@ std::optional<DecimalDigits> parse(std::string_view text)
     return digits;
 }
 
-template <class Whole> Result<Whole> readWhole(std::string_view text)
+// The value times 10^scale, rounded half to even on its exact decimal value.
+Result<std::int64_t> readScaled(std::string_view text, int scale)
 {
     std::optional<DecimalDigits> digits = parse(text);
     if (!digits)
         return CalcError::NotANumber;
-    Result<std::int64_t> value = scaledValue(*digits, 0);
+    return scaledValue(*digits, scale);
+}
+
+template <class Whole> Result<Whole> readWhole(std::string_view text)
+{
+    Result<std::int64_t> value = readScaled(text, 0);
     if (!value)
         return value.error();
     if (*value < std::numeric_limits<Whole>::min() || *value > std::numeric_limits<Whole>::max())
@@ -107,10 +113,7 @@ Result<std::int16_t> readWhole16(std::string_view text)
 
 Result<Fixed> readFixed(std::string_view text)
 {
-    std::optional<DecimalDigits> digits = parse(text);
-    if (!digits)
-        return CalcError::NotANumber;
-    Result<std::int64_t> units = scaledValue(*digits, 4);
+    Result<std::int64_t> units = readScaled(text, 4);
     if (!units)
         return units.error();
     return Fixed::fromUnits(*units);

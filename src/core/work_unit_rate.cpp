@@ -29,6 +29,18 @@ RateFigures figuresFromTime(Fixed time)
     return figures;
 }
 
+// The given rate stays as typed; the other rate follows from it by 24.
+Result<RateFigures> figuresFromGivenRate(double rate, bool perDay)
+{
+    Result<Fixed> time = secondsPerWu((perDay ? 86400 : 3600) / rate);
+    if (!time)
+        return time.error();
+    RateFigures figures = figuresFromTime(*time);
+    figures.wusPerHour = perDay ? roundToDecimals(rate / 24, 2) : rate;
+    figures.wusPerDay = perDay ? rate : roundToDecimals(rate * 24, 2);
+    return figures;
+}
+
 } // namespace
 
 Result<Fixed> readKeyRate(std::string_view text)
@@ -48,24 +60,12 @@ Result<RateFigures> figuresFromKeyRate(Fixed keyRate)
 
 Result<RateFigures> figuresFromWusPerHour(double wusPerHour)
 {
-    Result<Fixed> time = secondsPerWu(3600 / wusPerHour);
-    if (!time)
-        return time.error();
-    RateFigures figures = figuresFromTime(*time);
-    figures.wusPerHour = wusPerHour;
-    figures.wusPerDay = roundToDecimals(wusPerHour * 24, 2);
-    return figures;
+    return figuresFromGivenRate(wusPerHour, false);
 }
 
 Result<RateFigures> figuresFromWusPerDay(double wusPerDay)
 {
-    Result<Fixed> time = secondsPerWu(86400 / wusPerDay);
-    if (!time)
-        return time.error();
-    RateFigures figures = figuresFromTime(*time);
-    figures.wusPerDay = wusPerDay;
-    figures.wusPerHour = roundToDecimals(wusPerDay / 24, 2);
-    return figures;
+    return figuresFromGivenRate(wusPerDay, true);
 }
 
 std::string wuDurationText(Fixed secondsPerWu, bool withMilliseconds)
