@@ -2,7 +2,8 @@
 // when they fail, not when another program writes at the same time.
 
 #include "settings/ini_file.h"
-#include "test_files.h"
+#include "support/temporary_program_folder.h"
+#include "support/test_files.h"
 #include "ui/toolkit/program_info.h"
 
 #include <QDir>
@@ -39,21 +40,19 @@ private slots:
 private:
     QString entries() const;
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<test::TemporaryProgramFolder> m_dir;
     QString m_path;
 };
 
 void TestIniFile::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
+    m_dir = std::make_unique<test::TemporaryProgramFolder>();
     QVERIFY(m_dir->isValid());
-    setProgramFilePath(m_dir->filePath(QStringLiteral("veltrane")));
-    m_path = m_dir->filePath(QStringLiteral("veltrane.ini"));
+    m_path = m_dir->settingsPath();
 }
 
 void TestIniFile::cleanup()
 {
-    setProgramFilePath({});
     m_dir.reset();
 }
 

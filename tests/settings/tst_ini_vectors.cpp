@@ -2,7 +2,8 @@
 // for settings files as people and older versions of the program wrote them.
 
 #include "settings/ini_file.h"
-#include "test_files.h"
+#include "support/temporary_program_folder.h"
+#include "support/test_files.h"
 #include "ui/toolkit/program_info.h"
 
 #include <QTemporaryDir>
@@ -31,7 +32,7 @@ private slots:
     void lineBreaksCannotAddLines();
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<test::TemporaryProgramFolder> m_dir;
     QString m_path;
 };
 
@@ -49,15 +50,13 @@ ino_t inodeOf(const QString& path)
 
 void TestIniVectors::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
+    m_dir = std::make_unique<test::TemporaryProgramFolder>();
     QVERIFY(m_dir->isValid());
-    setProgramFilePath(m_dir->filePath(QStringLiteral("veltrane")));
-    m_path = m_dir->filePath(QStringLiteral("veltrane.ini"));
+    m_path = m_dir->settingsPath();
 }
 
 void TestIniVectors::cleanup()
 {
-    setProgramFilePath({});
     m_dir.reset();
 }
 

@@ -3,7 +3,8 @@
 
 #include "settings/ini_file.h"
 #include "settings/setting_keys.h"
-#include "test_files.h"
+#include "support/temporary_program_folder.h"
+#include "support/test_files.h"
 #include "ui/toolkit/program_info.h"
 
 #include <QTemporaryDir>
@@ -29,21 +30,19 @@ private slots:
     void mathWuDoneSpellingsMeet();
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<test::TemporaryProgramFolder> m_dir;
     QString m_path;
 };
 
 void TestSettingKeys::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
+    m_dir = std::make_unique<test::TemporaryProgramFolder>();
     QVERIFY(m_dir->isValid());
-    setProgramFilePath(m_dir->filePath(QStringLiteral("veltrane")));
-    m_path = m_dir->filePath(QStringLiteral("veltrane.ini"));
+    m_path = m_dir->settingsPath();
 }
 
 void TestSettingKeys::cleanup()
 {
-    setProgramFilePath({});
     m_dir.reset();
 }
 
