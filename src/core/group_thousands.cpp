@@ -23,7 +23,7 @@ std::string GroupThousands(const std::string& text)
         int position = length - distanceFromEnd[step];
         if (position < 0)
             break;
-        digits.insert(static_cast<std::size_t>(position), ".");
+        digits.insert(digits.begin() + position, '.');
     }
     if (!digits.empty() && digits.front() == '.')
         digits.erase(0, 1);
