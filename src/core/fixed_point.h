@@ -16,7 +16,6 @@ public:
 
     constexpr Fixed() = default;
     static constexpr Fixed fromUnits(std::int64_t units) { return Fixed(units); }
-    static constexpr Fixed fromWhole(std::int32_t whole) { return Fixed(whole * UnitsPerOne); }
 
     // The nearest ten-thousandth, halves to even, decided on the exact value
     // of the double; OutOfRange when it does not fit.

@@ -96,11 +96,6 @@ Result<double> readNumber(std::string_view text)
     return digits->negative && value != 0 ? -value : value;
 }
 
-Result<std::int64_t> readWhole64(std::string_view text)
-{
-    return readWhole<std::int64_t>(text);
-}
-
 Result<std::int32_t> readWhole32(std::string_view text)
 {
     return readWhole<std::int32_t>(text);

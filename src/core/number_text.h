@@ -19,7 +19,6 @@ namespace veltrane {
 // target type is OutOfRange. Whole-number and fixed-point targets round the
 // exact decimal value, halves to even (2,5 gives 2; 3,5 gives 4).
 Result<double> readNumber(std::string_view text);
-Result<std::int64_t> readWhole64(std::string_view text);
 Result<std::int32_t> readWhole32(std::string_view text);
 Result<std::int16_t> readWhole16(std::string_view text);
 Result<Fixed> readFixed(std::string_view text);
