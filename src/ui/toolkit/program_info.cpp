@@ -1,5 +1,8 @@
 #include "ui/toolkit/program_info.h"
 
+#include "core/version.h"
+#include "core/version_text.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 
@@ -29,6 +32,16 @@ QString programFolder()
 QString programBaseName()
 {
     return programFile().completeBaseName();
+}
+
+QString programTitle()
+{
+    return QString::fromUtf8(build::ProgramTitle);
+}
+
+QString programVersionText()
+{
+    return QString::fromStdString(VersionText());
 }
 
 void setProgramFilePath(const QString& path)

@@ -10,6 +10,11 @@ QString programFolder();
 // The program file's name without its extension ("veltrane").
 QString programBaseName();
 
+// The program's title ("Veltrane") and its version as the program writes it
+// ("1.13 Build3").
+QString programTitle();
+QString programVersionText();
+
 // Makes the program behave as if its file lay at path; tests use it to keep
 // every settings and history file in a temporary folder. An empty path goes
 // back to the real program file.

@@ -1,0 +1,15 @@
+#include "ui/toolkit/clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace veltrane {
+
+void putTextOnClipboard(const QString& text)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(text);
+}
+
+} // namespace veltrane

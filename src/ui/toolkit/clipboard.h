@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+namespace veltrane {
+
+// Clears the clipboard, then puts text on it as plain text.
+void putTextOnClipboard(const QString& text);
+
+} // namespace veltrane

@@ -1,0 +1,14 @@
+#include "ui/toolkit/pending_events.h"
+
+#include <QCoreApplication>
+
+namespace veltrane {
+
+void DoEvents()
+{
+    // Widgets repaint through posted update requests, which this delivers
+    // together with any queued input.
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+} // namespace veltrane

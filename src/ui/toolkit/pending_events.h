@@ -1,0 +1,9 @@
+#pragma once
+
+namespace veltrane {
+
+// Lets the windows process what is waiting for them, repaints and queued
+// input included, from inside a routine that then goes on.
+void DoEvents();
+
+} // namespace veltrane

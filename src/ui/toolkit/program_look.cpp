@@ -1,0 +1,18 @@
+#include "ui/toolkit/program_look.h"
+
+#include "ui/toolkit/program_info.h"
+
+#include <QApplication>
+#include <QStyle>
+#include <QStyleFactory>
+
+namespace veltrane {
+
+void useProgramLook()
+{
+    if (QApplication::style()->name().compare(u"fusion", Qt::CaseInsensitive) != 0)
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setApplicationDisplayName(programTitle());
+}
+
+} // namespace veltrane

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace veltrane {
+
+// A one-line text field. A change of its text from code or by the user
+// raises textChanged once, and only when the text really differs. The
+// character limit holds for typing and pasting only: text the program puts
+// in is never cut.
+class TextField : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    explicit TextField(QWidget* parent = nullptr);
+
+    // 0 means no limit.
+    void setTypingLimit(int characters);
+    int typingLimit() const { return m_typingLimit; }
+
+    // Sets the whole text, from the program.
+    void setFieldText(const QString& text);
+
+    // Selects the whole text, ready to be copied or typed over.
+    void selectWholeText();
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    friend class TypingLimitValidator;
+
+    int m_typingLimit = 0;
+    bool m_settingFromCode = false;
+    QString m_lastText;
+    bool m_pressed = false;
+};
+
+} // namespace veltrane
