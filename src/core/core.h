@@ -13,5 +13,6 @@
 #include "core/group_thousands.h"
 #include "core/number_text.h"
 #include "core/progress_caption.h"
+#include "core/summary_text.h"
 #include "core/version_text.h"
 #include "core/work_unit_rate.h"
