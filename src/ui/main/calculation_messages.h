@@ -1,0 +1,23 @@
+#pragma once
+
+#include "core/result.h"
+
+#include <QString>
+
+namespace veltrane {
+
+// The field a calculation starts from, as its messages name it.
+enum class GivenRate
+{
+    KeyRate,
+    WusPerHour,
+    WusPerDay,
+};
+
+// Why the given field could not be read: "The key rate is not a number!".
+QString unreadableMessage(GivenRate given, CalcError error);
+
+// Why the figures of a readable rate could not be worked out.
+QString outOfRangeMessage(CalcError error);
+
+} // namespace veltrane

@@ -1,0 +1,154 @@
+#include "ui/main/frm_main.h"
+
+#include "ui/main/main_window_layout.h"
+#include "ui/toolkit/check_box.h"
+#include "ui/toolkit/combo_box.h"
+#include "ui/toolkit/control_table.h"
+#include "ui/toolkit/enter_key.h"
+#include "ui/toolkit/label.h"
+#include "ui/toolkit/program_look.h"
+#include "ui/toolkit/text_field.h"
+#include "ui/toolkit/twips.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+
+namespace veltrane {
+namespace {
+
+void setBackground(QWidget* widget, QPalette::ColorRole role, const QColor& color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, color);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+frmMain::frmMain(QWidget* parent) : QWidget(parent)
+{
+    useProgramLook();
+    buildWindow();
+    connectEvents();
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+template <class Control> Control* frmMain::control(const char* name) const
+{
+    auto found = findChild<Control*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
+    Q_ASSERT_X(found, "frmMain", name);
+    return found;
+}
+
+void frmMain::buildWindow()
+{
+    namespace layout = mainWindowLayout;
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(twipsToPixels(layout::ClientWidth), twipsToPixels(layout::ClientHeight));
+    setFont(fontFor(fonts::TimesNewRoman975));
+    setMouseTracking(true);
+
+    buildWindowControls(this, layout::lines(), layout::controls());
+
+    txtKeys = control<TextField>("txtKeys");
+    txtCpu = control<TextField>("txtCpu");
+    txtStart = control<TextField>("txtStart");
+    txtEnd = control<TextField>("txtEnd");
+    txtWus = {control<TextField>("txtWus(0)"), control<TextField>("txtWus(1)")};
+    txtAmount = control<TextField>("txtAmount");
+    txtWuDone = control<TextField>("txtWuDone");
+    txtWuEnd = control<TextField>("txtWuEnd");
+    lblWu = control<Label>("lblWu");
+    lblWUsProc = {control<Label>("lblWUsProc(0)"), control<Label>("lblWUsProc(1)")};
+    lblAmountProc = control<Label>("lblAmountProc");
+    lblWuEnd = control<Label>("lblWuEnd");
+    lblDayCount = control<Label>("Label1(7)");
+    lblSite = control<Label>("lblSite");
+    chkSetStartDate = control<CheckBox>("chkSetStartDate");
+    chkSetEndDate = control<CheckBox>("chkSetEndDate");
+    chkShowMs = control<CheckBox>("chkShowMs");
+    chkDone = control<CheckBox>("chkDone");
+    chkCPU = control<CheckBox>("chkCPU");
+    chkButtons = control<CheckBox>("chkButtons");
+    cmbThemes = control<ComboBox>("cmbThemes");
+    cmdCalculate = {control<QPushButton>("cmdCalculate(0)"), control<QPushButton>("cmdCalculate(1)"),
+                    control<QPushButton>("cmdCalculate(2)")};
+    cmdDateNow = control<QPushButton>("cmdDateNow");
+    cmdDateEnd = control<QPushButton>("cmdDateEnd");
+    cmd1Line = control<QPushButton>("cmd1Line");
+    cmdEnd = control<QPushButton>("cmdEnd");
+
+    // The list starts with no item selected and its edit part showing its name.
+    cmbThemes->addItems(layout::themeItems());
+    cmbThemes->setListIndex(-1);
+    cmbThemes->setEditText(QStringLiteral("cmbThemes"));
+
+    setBackground(this, QPalette::Window, layout::LayoutBackground);
+    for (const char* name : layout::layoutColoredCheckBoxes())
+        setBackground(control<CheckBox>(name), QPalette::Window, layout::LayoutBackground);
+    for (const char* name : layout::layoutColoredButtons())
+        setBackground(control<QPushButton>(name), QPalette::Button, layout::LayoutButtonBackground);
+
+    txtKeys->setFocus();
+}
+
+void frmMain::connectEvents()
+{
+    for (int index = 0; index < int(cmdCalculate.size()); ++index)
+        connect(cmdCalculate[index], &QPushButton::clicked, this,
+                [this, index] { cmdCalculate_Click(index); });
+    for (int index = 0; index < int(txtWus.size()); ++index) {
+        connect(txtWus[index], &QLineEdit::textChanged, this, [this, index] { txtWus_Change(index); });
+        connect(txtWus[index], &TextField::clicked, this, [this, index] { txtWus_Click(index); });
+    }
+    connect(txtCpu, &QLineEdit::textChanged, this, &frmMain::txtCpu_Change);
+    connect(txtWuDone, &QLineEdit::textChanged, this, &frmMain::txtWuDone_Change);
+    connect(txtAmount, &QLineEdit::textChanged, this, &frmMain::txtAmount_Change);
+    connect(txtWuEnd, &QLineEdit::textChanged, this, &frmMain::txtWuEnd_Change);
+    connect(txtAmount, &TextField::clicked, this, &frmMain::txtAmount_Click);
+    connect(txtWuEnd, &TextField::clicked, this, &frmMain::txtWuEnd_Click);
+    connect(chkCPU, &CheckBox::valueChanged, this, &frmMain::chkCPU_Click);
+    connect(chkDone, &CheckBox::valueChanged, this, &frmMain::chkDone_Click);
+    connect(chkShowMs, &CheckBox::valueChanged, this, &frmMain::chkShowMs_Click);
+    connect(chkButtons, &CheckBox::valueChanged, this, &frmMain::chkButtons_Click);
+    connect(cmbThemes, &ComboBox::listIndexChanged, this, &frmMain::cmbThemes_Click);
+    connect(cmdDateNow, &QPushButton::clicked, this, &frmMain::cmdDateNow_Click);
+    connect(cmdDateEnd, &QPushButton::clicked, this, &frmMain::cmdDateEnd_Click);
+    connect(cmd1Line, &QPushButton::clicked, this, &frmMain::cmd1Line_Click);
+    connect(cmdEnd, &QPushButton::clicked, this, &frmMain::cmdEnd_Click);
+    connect(lblSite, &Label::mouseMoved, this, &frmMain::lblSite_MouseMove);
+    connect(lblSite, &Label::clicked, this, &frmMain::lblSite_Click);
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    if (!m_unloaded) {
+        m_unloaded = true;
+        Form_Unload();
+    }
+    event->accept();
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event)
+{
+    if (clickButtonForEnter(this, event))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void frmMain::mouseMoveEvent(QMouseEvent* event)
+{
+    // Moves over a control belong to that control; only the window's own
+    // background counts here.
+    if (!childAt(event->position().toPoint()))
+        Form_MouseMove();
+    QWidget::mouseMoveEvent(event);
+}
+
+} // namespace veltrane
