@@ -1,0 +1,11 @@
+#include "ui/main/frm_main.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    veltrane::frmMain window;
+    window.show();
+    return app.exec();
+}
