@@ -73,7 +73,7 @@ void frmMain::cmdCalculate_Click(int index)
     } else {
         const bool perDay = index == 2;
         const GivenRate given = perDay ? GivenRate::WusPerDay : GivenRate::WusPerHour;
-        Result<double> rate = readNumber(toCore(txtWus[index]->text()));
+        Result<double> rate = readNumber(toCore(txtWus[index - 1]->text()));
         if (!rate) {
             exclaim(unreadableMessage(given, rate.error()));
             return;

@@ -12,6 +12,9 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent)
     setInsertPolicy(QComboBox::NoInsert);
     setDuplicatesEnabled(true);
     setCompleter(nullptr);
+    // Qt picks the item that matches the typed text when editing ends;
+    // typing here never picks an item.
+    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
     connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (!m_typing)
             emit listIndexChanged(index);
