@@ -13,9 +13,12 @@ PACKAGES=(
   fonts-liberation2
 )
 
+# A machine without a desktop shows the window on a virtual X display.
+HEADLESS_PACKAGES=(xvfb xauth)
+
 install_missing() {
   local missing=()
-  for package in "${PACKAGES[@]}"; do
+  for package in "$@"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
       missing+=("$package")
   done
@@ -35,15 +38,18 @@ build() {
 
 case "${1:-}" in
   run)
-    install_missing
-    build
-    if [ -x "$BUILD_DIR/app/veltrane" ]; then
-      exec "$BUILD_DIR/app/veltrane"
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+      install_missing "${PACKAGES[@]}" "${HEADLESS_PACKAGES[@]}"
+      build
+      echo "No desktop here: Veltrane runs on a virtual X display (Xvfb) until it is closed."
+      exec xvfb-run -a -s "-screen 0 1280x1024x24" "$BUILD_DIR/app/veltrane"
     fi
-    echo "Built the calculation core and the settings file; the window is not there yet."
+    install_missing "${PACKAGES[@]}"
+    build
+    exec "$BUILD_DIR/app/veltrane"
     ;;
   test)
-    install_missing
+    install_missing "${PACKAGES[@]}"
     build
     ctest --test-dir "$BUILD_DIR" --output-on-failure
     ;;
