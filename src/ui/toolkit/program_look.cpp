@@ -1,7 +1,5 @@
 #include "ui/toolkit/program_look.h"
 
-#include "ui/toolkit/program_info.h"
-
 #include <QApplication>
 #include <QStyle>
 #include <QStyleFactory>
@@ -12,7 +10,6 @@ void useProgramLook()
 {
     if (QApplication::style()->name().compare(u"fusion", Qt::CaseInsensitive) != 0)
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setApplicationDisplayName(programTitle());
 }
 
 } // namespace veltrane
