@@ -20,9 +20,8 @@ int main(int argc, char* argv[])
 
     QTemporaryDir folder;
     veltrane::setProgramFilePath(folder.filePath(QStringLiteral("veltrane")));
-    veltrane::setMessageBoxHandler([](const veltrane::MessageRequest&) {
-        return veltrane::MsgAnswer::Ok;
-    });
+    veltrane::setMessageBoxHandler(
+        [](const veltrane::MessageRequest&) { return veltrane::MsgAnswer::Ok; });
 
     for (int theme = 0; theme < int(veltrane::Themes.size()); ++theme) {
         // The layout's own dates, so every picture shows the same figures.
@@ -37,7 +36,8 @@ int main(int argc, char* argv[])
         veltrane::frmMain window;
         window.show();
         QApplication::processEvents();
-        const QString file = QDir(output).filePath(QStringLiteral("main-window-theme-%1.png").arg(theme));
+        const QString file =
+            QDir(output).filePath(QStringLiteral("main-window-theme-%1.png").arg(theme));
         window.grab().save(file);
         QTextStream(stdout) << file << " (" << veltrane::Themes[theme].name << ")\n";
         window.close();

@@ -21,7 +21,8 @@ QString fieldName(GivenRate given)
 QString unreadableMessage(GivenRate given, CalcError error)
 {
     if (error == CalcError::OutOfRange)
-        return QStringLiteral("Out of range!\r\n") + fieldName(given) + QStringLiteral(" is too large.");
+        return QStringLiteral("Out of range!\r\n") + fieldName(given) +
+               QStringLiteral(" is too large.");
     return fieldName(given) + QStringLiteral(" is not a number!");
 }
 

@@ -76,7 +76,8 @@ void frmMain::buildWindow()
     chkCPU = control<CheckBox>("chkCPU");
     chkButtons = control<CheckBox>("chkButtons");
     cmbThemes = control<ComboBox>("cmbThemes");
-    cmdCalculate = {control<QPushButton>("cmdCalculate(0)"), control<QPushButton>("cmdCalculate(1)"),
+    cmdCalculate = {control<QPushButton>("cmdCalculate(0)"),
+                    control<QPushButton>("cmdCalculate(1)"),
                     control<QPushButton>("cmdCalculate(2)")};
     cmdDateNow = control<QPushButton>("cmdDateNow");
     cmdDateEnd = control<QPushButton>("cmdDateEnd");
@@ -103,7 +104,8 @@ void frmMain::connectEvents()
         connect(cmdCalculate[index], &QPushButton::clicked, this,
                 [this, index] { cmdCalculate_Click(index); });
     for (int index = 0; index < int(txtWus.size()); ++index) {
-        connect(txtWus[index], &QLineEdit::textChanged, this, [this, index] { txtWus_Change(index); });
+        connect(txtWus[index], &QLineEdit::textChanged, this,
+                [this, index] { txtWus_Change(index); });
         connect(txtWus[index], &TextField::clicked, this, [this, index] { txtWus_Click(index); });
     }
     connect(txtCpu, &QLineEdit::textChanged, this, &frmMain::txtCpu_Change);

@@ -82,8 +82,8 @@ void frmMain::cmdCalculate_Click(int index)
             exclaim(perDay ? QStringLiteral("Zero Days!") : QStringLiteral("Zero Hours!"));
             return;
         }
-        Result<RateFigures> fromRate = perDay ? figuresFromWusPerDay(*rate)
-                                              : figuresFromWusPerHour(*rate);
+        Result<RateFigures> fromRate =
+            perDay ? figuresFromWusPerDay(*rate) : figuresFromWusPerHour(*rate);
         if (!fromRate) {
             exclaim(outOfRangeMessage(fromRate.error()));
             return;

@@ -12,13 +12,9 @@ namespace veltrane {
 
 void frmMain::TimeDate()
 {
-    const DateSpanInputs inputs{SecondsPerWu,
-                                toCore(txtCpu->text()),
-                                toCore(txtStart->text()),
-                                toCore(txtEnd->text()),
-                                chkCPU->isOn(),
-                                toCore(txtWuDone->text()),
-                                chkDone->isOn()};
+    const DateSpanInputs inputs{
+        SecondsPerWu,   toCore(txtCpu->text()),    toCore(txtStart->text()), toCore(txtEnd->text()),
+        chkCPU->isOn(), toCore(txtWuDone->text()), chkDone->isOn()};
     const DateSpanFigures figures = computeDateSpan(inputs);
 
     // Each figure is written as soon as it is known; a failure ends the run

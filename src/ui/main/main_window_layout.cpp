@@ -58,8 +58,8 @@ const ControlRow ControlRows[] = {
     {"lblWu", Label, "00:00:00", 2520, 360, 1215, 255, 32, Arial975, nullptr, Centred, 0},
     {"chkShowMs", CheckBox, "Show time with ms", 2400, 600, 1455, 495, 39, Window, nullptr, NoTrait,
      0},
-    {"Label1(3)", Label, "Number of WU's/Hour", 3960, 120, 1935, 255, 25, Arial975, nullptr, Centred,
-     0},
+    {"Label1(3)", Label, "Number of WU's/Hour", 3960, 120, 1935, 255, 25, Arial975, nullptr,
+     Centred, 0},
     {"txtWus(0)", TextField, "0", 3960, 360, 615, 330, 6, Window, nullptr, NoTrait, 0},
     {"lblWUsProc(0)", Label, "0WU's 0%", 4560, 360, 1335, 255, 33, Window, nullptr, Centred, 0},
     {"cmdCalculate(1)", Button, "&Calculate from here", 3960, 720, 1935, 375, 7, Window, nullptr,
@@ -111,8 +111,8 @@ const ControlRow ControlRows[] = {
 };
 
 const char* const LayoutColoredCheckBoxes[] = {"chkButtons", "chkDone", "chkCPU"};
-const char* const LayoutColoredButtons[] = {"cmdHistory",      "cmd1Line",        "cmdAbout",
-                                            "cmdEnd",          "cmdCalculate(0)", "cmdCalculate(1)",
+const char* const LayoutColoredButtons[] = {"cmdHistory",     "cmd1Line",        "cmdAbout",
+                                            "cmdEnd",         "cmdCalculate(0)", "cmdCalculate(1)",
                                             "cmdCalculate(2)"};
 
 } // namespace

@@ -34,11 +34,11 @@ enum ControlTrait : unsigned
     NoTrait = 0,
     Centred = 1u << 0,
     RightAligned = 1u << 1,
-    AutoSize = 1u << 2,     // a label that sizes itself to its caption
-    ReadOnly = 1u << 3,     // a field the user can select and copy, but not edit
+    AutoSize = 1u << 2,      // a label that sizes itself to its caption
+    ReadOnly = 1u << 3,      // a field the user can select and copy, but not edit
     DefaultButton = 1u << 4, // the button that Enter activates
-    Checked = 1u << 5,      // a check box that starts on
-    LinkPointer = 1u << 6,  // a label that shows the up-arrow pointer
+    Checked = 1u << 5,       // a check box that starts on
+    LinkPointer = 1u << 6,   // a label that shows the up-arrow pointer
 };
 
 // One control of a window's layout: every place and size in twips, measured

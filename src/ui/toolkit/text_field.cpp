@@ -37,7 +37,8 @@ private:
 TextField::TextField(QWidget* parent) : QLineEdit(parent)
 {
     setValidator(new TypingLimitValidator(this));
-    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { m_lastText = text; });
+    connect(this, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_lastText = text; });
 }
 
 void TextField::setTypingLimit(int characters)

@@ -18,8 +18,8 @@ QByteArray exampleSettings(int reckonWithCpuTime, int addDone)
     return "[Calculate]\r\nStartDate=0\r\nShowMs=0\r\nCPUTime=5\r\n"
            "M-F StartDate=30/10/2003\r\nM-F End Date=01/01/2004\r\nWuDone=12\r\n"
            "Math CPUTime=" +
-           QByteArray::number(reckonWithCpuTime) + "\r\nMath WUDone=" +
-           QByteArray::number(addDone) + "\r\n";
+           QByteArray::number(reckonWithCpuTime) +
+           "\r\nMath WUDone=" + QByteArray::number(addDone) + "\r\n";
 }
 
 // Opens the window and calculates from 1 work unit an hour.
@@ -63,10 +63,14 @@ void DateSpanTest::workedExamples_data()
     QTest::addColumn<QString>("span");
     QTest::addColumn<QString>("spanCaption");
 
-    QTest::newRow("all day") << 0 << 0 << "1536" << "1536 WU's 0%";
-    QTest::newRow("CPU hours") << 1 << 0 << "320" << "320 WU's 0%";
-    QTest::newRow("all day plus done") << 0 << 1 << "1548" << "1548 WU's 0%";
-    QTest::newRow("CPU hours plus done") << 1 << 1 << "332" << "332 WU's 0%";
+    QTest::newRow("all day") << 0 << 0 << "1536"
+                             << "1536 WU's 0%";
+    QTest::newRow("CPU hours") << 1 << 0 << "320"
+                               << "320 WU's 0%";
+    QTest::newRow("all day plus done") << 0 << 1 << "1548"
+                                       << "1548 WU's 0%";
+    QTest::newRow("CPU hours plus done") << 1 << 1 << "332"
+                                         << "332 WU's 0%";
 }
 
 void DateSpanTest::workedExamples()
@@ -114,10 +118,22 @@ void DateSpanTest::wholeNumbersRoundHalvesToEven_data()
     QTest::addColumn<QString>("amount");
     QTest::addColumn<QString>("span");
 
-    QTest::newRow("7,5 hours count as 8") << "7,5" << "0" << "8" << "1536";
-    QTest::newRow("6,5 hours count as 6") << "6,5" << "0" << "6" << "1536";
-    QTest::newRow("12,5 done adds 12") << "5" << "12,5" << "5" << "1548";
-    QTest::newRow("13,5 done adds 14") << "5" << "13,5" << "5" << "1550";
+    QTest::newRow("7,5 hours count as 8") << "7,5"
+                                          << "0"
+                                          << "8"
+                                          << "1536";
+    QTest::newRow("6,5 hours count as 6") << "6,5"
+                                          << "0"
+                                          << "6"
+                                          << "1536";
+    QTest::newRow("12,5 done adds 12") << "5"
+                                       << "12,5"
+                                       << "5"
+                                       << "1548";
+    QTest::newRow("13,5 done adds 14") << "5"
+                                       << "13,5"
+                                       << "5"
+                                       << "1550";
 }
 
 void DateSpanTest::wholeNumbersRoundHalvesToEven()
@@ -170,9 +186,12 @@ void DateSpanTest::spansBackwards_data()
     QTest::addColumn<QString>("span");
     QTest::addColumn<QString>("caption");
 
-    QTest::newRow("one day back gives 0 days") << "29/10/2003" << 0 << "0" << "WU's after 0 days";
-    QTest::newRow("one day back plus done") << "29/10/2003" << 1 << "12" << "WU's after 0 days";
-    QTest::newRow("further back is negative") << "27/10/2003" << 0 << "-48" << "WU's after -2 days";
+    QTest::newRow("one day back gives 0 days") << "29/10/2003" << 0 << "0"
+                                               << "WU's after 0 days";
+    QTest::newRow("one day back plus done") << "29/10/2003" << 1 << "12"
+                                            << "WU's after 0 days";
+    QTest::newRow("further back is negative") << "27/10/2003" << 0 << "-48"
+                                              << "WU's after -2 days";
 }
 
 void DateSpanTest::spansBackwards()

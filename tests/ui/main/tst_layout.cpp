@@ -100,13 +100,13 @@ void LayoutTest::linesRunBetweenTheirEnds()
 
 void LayoutTest::focusFollowsTheTabOrder()
 {
-    const QStringList expected{
-        "txtKeys",    "txtCpu",          "txtStart",    "cmdDateNow",     "txtEnd",
-        "cmdCalculate(0)", "txtWus(0)",  "cmdCalculate(1)", "txtWus(1)",  "cmdCalculate(2)",
-        "txtAmount",  "cmdBuffIn",       "txtWuDone",   "chkDone",        "chkCPU",
-        "txtWuEnd",   "cmbThemes",       "chkButtons",  "cmd1Line",       "cmdAbout",
-        "cmdEnd",     "cmdHistory",      "chkShowMs",   "cmdDateEnd",     "chkSetStartDate",
-        "chkSetEndDate"};
+    const QStringList expected{"txtKeys",         "txtCpu",          "txtStart",  "cmdDateNow",
+                               "txtEnd",          "cmdCalculate(0)", "txtWus(0)", "cmdCalculate(1)",
+                               "txtWus(1)",       "cmdCalculate(2)", "txtAmount", "cmdBuffIn",
+                               "txtWuDone",       "chkDone",         "chkCPU",    "txtWuEnd",
+                               "cmbThemes",       "chkButtons",      "cmd1Line",  "cmdAbout",
+                               "cmdEnd",          "cmdHistory",      "chkShowMs", "cmdDateEnd",
+                               "chkSetStartDate", "chkSetEndDate"};
     QStringList order;
     QWidget* first = f->field("txtKeys");
     QWidget* widget = first;

@@ -147,9 +147,10 @@ void StartupTest::handEditedValues_data()
         << QByteArray("[Calculate]\nMath WUDone=65536\n") << "chkDone" << 1;
     QTest::newRow("greyed check box stays greyed")
         << QByteArray("[Calculate]\nStartDate=2\n") << "chkSetStartDate" << 2;
-    QTest::newRow("theme 9 selects theme 0") << QByteArray("[Main]\nThemes=9\n") << "cmbThemes" << 0;
-    QTest::newRow("theme -1 selects theme 0") << QByteArray("[Main]\nThemes=-1\n") << "cmbThemes"
-                                              << 0;
+    QTest::newRow("theme 9 selects theme 0")
+        << QByteArray("[Main]\nThemes=9\n") << "cmbThemes" << 0;
+    QTest::newRow("theme -1 selects theme 0")
+        << QByteArray("[Main]\nThemes=-1\n") << "cmbThemes" << 0;
     QTest::newRow("theme with letters selects theme 0")
         << QByteArray("[Main]\nThemes=DOS\n") << "cmbThemes" << 0;
     QTest::newRow("theme 4 stays") << QByteArray("[Main]\nThemes=4\n") << "cmbThemes" << 4;
