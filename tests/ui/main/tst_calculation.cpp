@@ -31,6 +31,7 @@ private slots:
     void onlyTheClickedButtonIsRenamedAfterSuccess();
     void enterRunsTheKeyRateCalculationUnlessOnAnotherButton();
     void showMsRecalculatesFromTheKeyRate();
+    void accessKeyCReachesTheCalculateButtons();
 };
 
 void CalculationTest::workedExamples_data()
@@ -317,6 +318,24 @@ void CalculationTest::showMsRecalculatesFromTheKeyRate()
     QCOMPARE(f.text("cmdCalculate(0)"), QStringLiteral("Re&calculate from here"));
     f.click("chkShowMs");
     QCOMPARE(f.text("lblWu"), QStringLiteral("1:51:36"));
+}
+
+void CalculationTest::accessKeyCReachesTheCalculateButtons()
+{
+    MainWindowFixture f;
+    f.writeSettings(QuietStart);
+    f.open();
+    f.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+    f.field("txtKeys")->setFocus();
+
+    // Three buttons share the letter C: Alt+C takes the focus to one of them
+    // and Enter then presses it.
+    QTest::keyClick(f.window.get(), Qt::Key_C, Qt::AltModifier);
+    QWidget* focused = QApplication::focusWidget();
+    QVERIFY(focused && focused->objectName().startsWith(u"cmdCalculate("));
+    QTest::keyClick(focused, Qt::Key_Return);
+    QCOMPARE(static_cast<QPushButton*>(focused)->text(), QStringLiteral("Re&calculate from here"));
 }
 
 QTEST_MAIN(CalculationTest)
