@@ -6,6 +6,7 @@
 #include "ui/toolkit/control_table.h"
 #include "ui/toolkit/enter_key.h"
 #include "ui/toolkit/label.h"
+#include "ui/toolkit/palette_color.h"
 #include "ui/toolkit/program_look.h"
 #include "ui/toolkit/text_field.h"
 #include "ui/toolkit/twips.h"
@@ -14,16 +15,6 @@
 #include <QPushButton>
 
 namespace veltrane {
-namespace {
-
-void setBackground(QWidget* widget, QPalette::ColorRole role, const QColor& color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, color);
-    widget->setPalette(palette);
-}
-
-} // namespace
 
 frmMain::frmMain(QWidget* parent) : QWidget(parent)
 {
@@ -89,11 +80,12 @@ void frmMain::buildWindow()
     cmbThemes->setListIndex(-1);
     cmbThemes->setEditText(QStringLiteral("cmbThemes"));
 
-    setBackground(this, QPalette::Window, layout::LayoutBackground);
+    setPaletteColor(this, QPalette::Window, layout::LayoutBackground);
     for (const char* name : layout::layoutColoredCheckBoxes())
-        setBackground(control<CheckBox>(name), QPalette::Window, layout::LayoutBackground);
+        setPaletteColor(control<CheckBox>(name), QPalette::Window, layout::LayoutBackground);
     for (const char* name : layout::layoutColoredButtons())
-        setBackground(control<QPushButton>(name), QPalette::Button, layout::LayoutButtonBackground);
+        setPaletteColor(control<QPushButton>(name), QPalette::Button,
+                        layout::LayoutButtonBackground);
 
     txtKeys->setFocus();
 }

@@ -4,6 +4,7 @@
 #include "ui/toolkit/check_box.h"
 #include "ui/toolkit/control_kind.h"
 #include "ui/toolkit/line_control.h"
+#include "ui/toolkit/palette_color.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -11,33 +12,26 @@
 namespace veltrane {
 namespace {
 
-void setColor(QWidget* widget, QPalette::ColorRole role, const QColor& color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, color);
-    widget->setPalette(palette);
-}
-
 // Each kind of control takes the colours it has: background, text, border.
 void colorControl(QWidget* control, const Theme& theme)
 {
     switch (controlKind(control)) {
     case ControlKind::Label:
         // The label is transparent: only its text colour shows.
-        setColor(control, QPalette::WindowText, theme.text);
+        setPaletteColor(control, QPalette::WindowText, theme.text);
         break;
     case ControlKind::TextField:
     case ControlKind::ComboBox:
-        setColor(control, QPalette::Base, theme.background);
-        setColor(control, QPalette::Text, theme.text);
+        setPaletteColor(control, QPalette::Base, theme.background);
+        setPaletteColor(control, QPalette::Text, theme.text);
         break;
     case ControlKind::CheckBox:
-        setColor(control, QPalette::Window, theme.background);
-        setColor(control, QPalette::WindowText, theme.text);
+        setPaletteColor(control, QPalette::Window, theme.background);
+        setPaletteColor(control, QPalette::WindowText, theme.text);
         break;
     case ControlKind::Button:
         // Button text keeps the system's button-text colour.
-        setColor(control, QPalette::Button, theme.background);
+        setPaletteColor(control, QPalette::Button, theme.background);
         break;
     case ControlKind::Line:
         static_cast<LineControl*>(control)->setBorderColor(theme.border);
@@ -61,13 +55,13 @@ void ApplyTheme(QWidget* window, int theme, CheckBox* buttons)
         if (!guardWindow || !guardButtons)
             return;
         if (isThemeIndex(theme)) {
-            setColor(window, QPalette::Window, Themes[theme].background);
+            setPaletteColor(window, QPalette::Window, Themes[theme].background);
             colorControl(control, Themes[theme]);
         }
         if (theme == DosTheme && buttons->isOn())
             buttons->setValue(CheckBox::Off);
         if (guardButtons && !buttons->isOn() && controlKind(control) == ControlKind::Button)
-            setColor(control, QPalette::Button, PlainButtonColor);
+            setPaletteColor(control, QPalette::Button, PlainButtonColor);
     }
 }
 
