@@ -8,9 +8,11 @@
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/palette_color.h"
 #include "ui/toolkit/program_look.h"
+#include "ui/toolkit/termination_signals.h"
 #include "ui/toolkit/text_field.h"
 #include "ui/toolkit/twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QPushButton>
 
@@ -19,6 +21,7 @@ namespace veltrane {
 frmMain::frmMain(QWidget* parent) : QWidget(parent)
 {
     useProgramLook();
+    quitApplicationOnTerminationSignals();
     buildWindow();
     connectEvents();
     Form_Load();
@@ -117,6 +120,10 @@ void frmMain::connectEvents()
     connect(cmdEnd, &QPushButton::clicked, this, &frmMain::cmdEnd_Click);
     connect(lblSite, &Label::mouseMoved, this, &frmMain::lblSite_MouseMove);
     connect(lblSite, &Label::clicked, this, &frmMain::lblSite_Click);
+    // When the session ends, or a termination signal arrives, the
+    // application quits without closing its windows; the settings are
+    // stored all the same.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { close(); });
 }
 
 void frmMain::closeEvent(QCloseEvent* event)
