@@ -10,7 +10,7 @@ namespace {
 using enum ControlKind;
 using namespace fonts;
 
-constexpr FontSpec Window = WindowFont;
+constexpr LayoutFont Window = WindowFont;
 
 // The colours of a few system elements the lines were drawn in.
 const QColor InactiveTitleBar(128, 128, 128);

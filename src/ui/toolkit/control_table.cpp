@@ -105,10 +105,10 @@ void chainFocus(std::vector<std::pair<int, QWidget*>> focusable)
 
 } // namespace
 
-QFont fontFor(FontSpec spec)
+QFont fontFor(LayoutFont layoutFont)
 {
-    QFont font(QString::fromUtf8(spec.family));
-    font.setPointSizeF(spec.pointSize);
+    QFont font(QString::fromUtf8(layoutFont.family));
+    font.setPointSizeF(layoutFont.pointSize);
     return font;
 }
 

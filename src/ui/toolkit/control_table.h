@@ -14,7 +14,7 @@ class QWidget;
 namespace veltrane {
 
 // A font of the layout: family and size in points.
-struct FontSpec
+struct LayoutFont
 {
     const char* family;
     double pointSize;
@@ -23,9 +23,9 @@ struct FontSpec
 // The fonts the layouts name, by their metric twins: Liberation Serif for
 // Times New Roman, Liberation Sans for Arial and MS Sans Serif.
 namespace fonts {
-inline constexpr FontSpec TimesNewRoman975{"Liberation Serif", 9.75};
-inline constexpr FontSpec Arial975{"Liberation Sans", 9.75};
-inline constexpr FontSpec MsSansSerif825{"Liberation Sans", 8.25};
+inline constexpr LayoutFont TimesNewRoman975{"Liberation Serif", 9.75};
+inline constexpr LayoutFont Arial975{"Liberation Sans", 9.75};
+inline constexpr LayoutFont MsSansSerif825{"Liberation Sans", 8.25};
 } // namespace fonts
 
 // Extra traits of a control in its row.
@@ -51,7 +51,7 @@ struct ControlRow
     const char* caption;
     int left, top, width, height;
     int tabIndex;
-    FontSpec font;
+    LayoutFont font;
     const char* toolTip;
     unsigned traits;
     int typingLimit; // characters the user may type; 0 for no limit
@@ -65,9 +65,9 @@ struct LineRow
     QColor color;
 };
 
-inline constexpr FontSpec WindowFont{nullptr, 0};
+inline constexpr LayoutFont WindowFont{nullptr, 0};
 
-QFont fontFor(FontSpec spec);
+QFont fontFor(LayoutFont layoutFont);
 
 // The controls of a window by name, as built from its rows.
 using ControlsByName = QHash<QString, QWidget*>;
