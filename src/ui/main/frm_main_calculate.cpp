@@ -51,11 +51,12 @@ void frmMain::cmdCalculate_Click(int index)
             exclaim(QStringLiteral("Zero keys!"));
             return;
         }
+        const Fixed lowest = Fixed::fromUnits(LowestKeyRate * Fixed::UnitsPerOne);
         Fixed rate = *keyRate;
-        if (rate < Fixed::fromUnits(LowestKeyRate * Fixed::UnitsPerOne)) {
+        if (rate < lowest) {
             exclaim(QStringLiteral("To low!\r\nSetted to 10.000"));
             txtKeys->setFieldText(QStringLiteral("10.000"));
-            rate = Fixed::fromUnits(LowestKeyRate * Fixed::UnitsPerOne);
+            rate = lowest;
         }
         Result<RateFigures> fromKeyRate = figuresFromKeyRate(rate);
         if (!fromKeyRate) {
