@@ -23,12 +23,22 @@ struct BuffInInputs
     std::string cpuHoursText; // read only when reckoning with CPU time
 };
 
+// The number of work units in the buffer, as a whole 32-bit number. A
+// number below the range counts as the smallest one: it is below the
+// smallest buffer all the same.
+Result<std::int32_t> readBuffInCount(std::string_view text);
+
 // The key rate typed in the main window, grouping marks removed.
 Result<double> readBuffInKeyRate(std::string_view text);
 
+// The CPU hours a day from the main window, as a whole 32-bit number.
+// Refused when the text is not a number, beyond the range, or reads as 0,
+// for they divide the time.
+Result<std::int32_t> readBuffInCpuHours(std::string_view text);
+
 // The working time to empty the buffer, in seconds. Refused when the CPU
-// hours are not a whole 32-bit number or are 0 while they count, or when
-// the time is beyond the fixed-point range.
+// hours count and do not read (see readBuffInCpuHours), or when the time is
+// beyond the fixed-point range.
 Result<Fixed> buffInWorkingTime(const BuffInInputs& inputs);
 
 // The sentence that answers how long emptying the buffer takes.

@@ -5,6 +5,8 @@
 
 #include <QtTest>
 
+#include <limits>
+
 using namespace veltrane;
 
 Q_DECLARE_METATYPE(veltrane::CalcError)
@@ -352,6 +354,8 @@ private slots:
         QTest::addColumn<veltrane::CalcError>("error");
         QTest::newRow("CPU hours read as 0") << 1000 << true << "0,4" << CalcError::ZeroCpuHours;
         QTest::newRow("CPU hours not a number") << 1000 << true << "x" << CalcError::NotANumber;
+        QTest::newRow("CPU hours beyond the range")
+            << 1000 << true << "2147483648" << CalcError::OutOfRange;
         QTest::newRow("working time beyond the range")
             << 2147483647 << true << "1" << CalcError::OutOfRange;
     }
@@ -364,6 +368,15 @@ private slots:
         QFETCH(veltrane::CalcError, error);
         BuffInInputs inputs{count, 10000, "10.000", withCpu, cpu.toStdString()};
         QCOMPARE(veltrane::buffInSentence(inputs).error(), error);
+    }
+
+    void buffInCountReading()
+    {
+        QCOMPARE(*readBuffInCount(" 1000,5 "), 1000);
+        // Far below the range is below the smallest buffer, as -5 is.
+        QCOMPARE(*readBuffInCount("-99999999999"), std::numeric_limits<std::int32_t>::min());
+        QCOMPARE(readBuffInCount("99999999999").error(), CalcError::OutOfRange);
+        QCOMPARE(readBuffInCount("ten").error(), CalcError::NotANumber);
     }
 };
 
