@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace veltrane {
@@ -20,7 +21,7 @@ ControlKind controlKind(const QWidget* control)
     // Any other label shows a picture.
     if (qobject_cast<const QLabel*>(control))
         return ControlKind::Picture;
-    if (qobject_cast<const QLineEdit*>(control))
+    if (qobject_cast<const QLineEdit*>(control) || qobject_cast<const QPlainTextEdit*>(control))
         return ControlKind::TextField;
     if (qobject_cast<const QPushButton*>(control))
         return ControlKind::Button;

@@ -28,7 +28,8 @@ QWidget* makeLabel(QWidget* window, const ControlRow& row)
 {
     auto label = new Label(window);
     label->setAlignment(alignmentOf(row.traits));
-    // A label of fixed size wraps its caption at its width.
+    // A label of fixed size, or one that grows downwards, wraps its caption
+    // at its width.
     label->setWordWrap(!(row.traits & AutoSize));
     if (row.traits & LinkPointer) {
         label->setCursor(Qt::UpArrowCursor);
@@ -87,8 +88,9 @@ QWidget* makeControl(QWidget* window, const ControlRow& row)
         return makeCheckBox(window, row);
     case ControlKind::ComboBox:
         return makeComboBox(window, row);
-    case ControlKind::Line:
     case ControlKind::Picture:
+        return new QLabel(window);
+    case ControlKind::Line:
     case ControlKind::Other:
         break;
     }
@@ -109,6 +111,7 @@ QFont fontFor(LayoutFont layoutFont)
 {
     QFont font(QString::fromUtf8(layoutFont.family));
     font.setPointSizeF(layoutFont.pointSize);
+    font.setBold(layoutFont.bold);
     return font;
 }
 
@@ -132,10 +135,10 @@ ControlsByName buildWindowControls(QWidget* window, std::span<const LineRow> lin
             control->setFont(fontFor(row.font));
         control->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
         if (auto label = qobject_cast<Label*>(control))
-            label->setAutoSize(row.traits & AutoSize);
+            label->setAutoSize(row.traits & (AutoSize | GrowsDownward));
         if (row.toolTip)
             control->setToolTip(QString::fromUtf8(row.toolTip));
-        if (row.kind == ControlKind::Label)
+        if (row.kind == ControlKind::Label || row.kind == ControlKind::Picture)
             control->setFocusPolicy(Qt::NoFocus);
         else
             focusable.emplace_back(row.tabIndex, control);

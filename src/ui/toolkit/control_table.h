@@ -13,11 +13,12 @@ class QWidget;
 
 namespace veltrane {
 
-// A font of the layout: family and size in points.
+// A font of the layout: family, size in points and weight.
 struct LayoutFont
 {
     const char* family;
     double pointSize;
+    bool bold = false;
 };
 
 // The fonts the layouts name, by their metric twins: Liberation Serif for
@@ -26,6 +27,7 @@ namespace fonts {
 inline constexpr LayoutFont TimesNewRoman975{"Liberation Serif", 9.75};
 inline constexpr LayoutFont Arial975{"Liberation Sans", 9.75};
 inline constexpr LayoutFont MsSansSerif825{"Liberation Sans", 8.25};
+inline constexpr LayoutFont MsSansSerif12Bold{"Liberation Sans", 12, true};
 } // namespace fonts
 
 // Extra traits of a control in its row.
@@ -39,6 +41,8 @@ enum ControlTrait : unsigned
     DefaultButton = 1u << 4, // the button that Enter activates
     Checked = 1u << 5,       // a check box that starts on
     LinkPointer = 1u << 6,   // a label that shows the up-arrow pointer
+    GrowsDownward = 1u << 7, // a label that keeps its width, wraps its caption
+                             // and takes the height the caption needs
 };
 
 // One control of a window's layout: every place and size in twips, measured

@@ -34,7 +34,11 @@ void Label::setBold(bool bold)
 
 void Label::fitToCaption()
 {
-    if (m_autoSize)
+    if (!m_autoSize)
+        return;
+    if (wordWrap())
+        resize(width(), heightForWidth(width()));
+    else
         resize(sizeHint());
 }
 

@@ -16,7 +16,8 @@ public:
     void setCaption(const QString& caption);
     QString caption() const { return text(); }
 
-    // Keeps the top-left corner and takes the caption's own size.
+    // Keeps the top-left corner and takes the caption's own size; a label
+    // that wraps its caption keeps its width and takes the height it needs.
     void setAutoSize(bool autoSize);
 
     void setBold(bool bold);

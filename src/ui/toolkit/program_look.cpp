@@ -1,5 +1,7 @@
 #include "ui/toolkit/program_look.h"
 
+#include "ui/toolkit/program_logo.h"
+
 #include <QApplication>
 #include <QStyle>
 #include <QStyleFactory>
@@ -10,6 +12,8 @@ void useProgramLook()
 {
     if (QApplication::style()->name().compare(u"fusion", Qt::CaseInsensitive) != 0)
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    if (QApplication::windowIcon().isNull())
+        QApplication::setWindowIcon(programIcon());
 }
 
 } // namespace veltrane

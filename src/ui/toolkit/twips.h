@@ -15,6 +15,11 @@ constexpr int twipsToPixels(int twips)
                       : -((-twips + TwipsPerPixel / 2) / TwipsPerPixel);
 }
 
+constexpr int pixelsToTwips(int pixels)
+{
+    return pixels * TwipsPerPixel;
+}
+
 inline QRect twipsRect(int left, int top, int width, int height)
 {
     return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),

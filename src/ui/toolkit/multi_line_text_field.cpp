@@ -1,0 +1,29 @@
+#include "ui/toolkit/multi_line_text_field.h"
+
+#include <QScrollBar>
+#include <QTextCursor>
+
+namespace veltrane {
+
+MultiLineTextField::MultiLineTextField(QWidget* parent) : QPlainTextEdit(parent)
+{
+    setReadOnly(true);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setUndoRedoEnabled(false);
+}
+
+void MultiLineTextField::appendText(const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    m_text += text;
+    // Insert at the end without moving the reader's view or selection; a
+    // "\r\n" shows as one new line.
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    QTextCursor end(document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(shown);
+}
+
+} // namespace veltrane
