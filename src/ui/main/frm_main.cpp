@@ -29,6 +29,11 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent)
 
 frmMain::~frmMain() = default;
 
+int frmMain::themeIndex() const
+{
+    return cmbThemes->listIndex();
+}
+
 template <class Control> Control* frmMain::control(const char* name) const
 {
     auto found = findChild<Control*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
@@ -75,6 +80,9 @@ void frmMain::buildWindow()
                     control<QPushButton>("cmdCalculate(2)")};
     cmdDateNow = control<QPushButton>("cmdDateNow");
     cmdDateEnd = control<QPushButton>("cmdDateEnd");
+    cmdBuffIn = control<QPushButton>("cmdBuffIn");
+    cmdAbout = control<QPushButton>("cmdAbout");
+    cmdHistory = control<QPushButton>("cmdHistory");
     cmd1Line = control<QPushButton>("cmd1Line");
     cmdEnd = control<QPushButton>("cmdEnd");
 
@@ -116,6 +124,9 @@ void frmMain::connectEvents()
     connect(cmbThemes, &ComboBox::listIndexChanged, this, &frmMain::cmbThemes_Click);
     connect(cmdDateNow, &QPushButton::clicked, this, &frmMain::cmdDateNow_Click);
     connect(cmdDateEnd, &QPushButton::clicked, this, &frmMain::cmdDateEnd_Click);
+    connect(cmdBuffIn, &QPushButton::clicked, this, &frmMain::cmdBuffIn_Click);
+    connect(cmdAbout, &QPushButton::clicked, this, &frmMain::cmdAbout_Click);
+    connect(cmdHistory, &QPushButton::clicked, this, &frmMain::cmdHistory_Click);
     connect(cmd1Line, &QPushButton::clicked, this, &frmMain::cmd1Line_Click);
     connect(cmdEnd, &QPushButton::clicked, this, &frmMain::cmdEnd_Click);
     connect(lblSite, &Label::mouseMoved, this, &frmMain::lblSite_MouseMove);

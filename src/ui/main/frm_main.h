@@ -2,6 +2,7 @@
 
 #include "core/fixed_point.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -13,6 +14,9 @@ namespace veltrane {
 
 class CheckBox;
 class ComboBox;
+class frmAbout;
+class frmBuffIn;
+class frmHistory;
 class Label;
 class TextField;
 
@@ -36,6 +40,15 @@ public:
     Fixed secondsPerWu() const { return SecondsPerWu; }
     // How often the program has been started, as read at start-up.
     std::int32_t useCount() const { return UseCount; }
+
+    // The controls the secondary windows read: the key rate, the CPU hours
+    // and their check box, the theme and the button colouring. The Buff-In
+    // window also resets a key rate that is too low.
+    TextField* keyRateField() const { return txtKeys; }
+    TextField* cpuHoursField() const { return txtCpu; }
+    CheckBox* cpuTimeCheckBox() const { return chkCPU; }
+    CheckBox* buttonsCheckBox() const { return chkButtons; }
+    int themeIndex() const;
 
 signals:
     // The window has stored its settings and the program is ending.
@@ -71,6 +84,9 @@ private:
     void cmbThemes_Click();
     void cmdDateNow_Click();
     void cmdDateEnd_Click();
+    void cmdBuffIn_Click();
+    void cmdAbout_Click();
+    void cmdHistory_Click();
     void cmdEnd_Click();
     void lblSite_MouseMove();
     void Form_MouseMove();
@@ -102,8 +118,16 @@ private:
     std::array<QPushButton*, 3> cmdCalculate{};
     QPushButton* cmdDateNow = nullptr;
     QPushButton* cmdDateEnd = nullptr;
+    QPushButton* cmdBuffIn = nullptr;
+    QPushButton* cmdAbout = nullptr;
+    QPushButton* cmdHistory = nullptr;
     QPushButton* cmd1Line = nullptr;
     QPushButton* cmdEnd = nullptr;
+
+    // The secondary windows while they are shown.
+    QPointer<frmBuffIn> m_buffIn;
+    QPointer<frmAbout> m_about;
+    QPointer<frmHistory> m_history;
 
     Fixed SecondsPerWu;
     std::int32_t UseCount = 0;

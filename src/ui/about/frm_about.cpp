@@ -1,0 +1,73 @@
+#include "ui/about/frm_about.h"
+
+#include "ui/about/about_window_layout.h"
+#include "ui/main/frm_main.h"
+#include "ui/theme/apply_theme.h"
+#include "ui/toolkit/enter_key.h"
+#include "ui/toolkit/label.h"
+#include "ui/toolkit/program_info.h"
+#include "ui/toolkit/program_logo.h"
+#include "ui/toolkit/twips.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+
+namespace veltrane {
+
+frmAbout::frmAbout(frmMain& main) : QWidget(&main), m_main(main)
+{
+    buildWindow();
+    connect(cmdBack, &QPushButton::clicked, this, &frmAbout::cmdBack_Click);
+    Form_Load();
+}
+
+void frmAbout::buildWindow()
+{
+    namespace layout = aboutWindowLayout;
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About"));
+    // No border, no title bar; as a dialog of the main window it has no
+    // task-bar entry, and the main window takes no input while it is open.
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setWindowModality(Qt::ApplicationModal);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(twipsToPixels(layout::Width), twipsToPixels(layout::Height));
+    setFont(fontFor(fonts::MsSansSerif825));
+    // Its place on the screen that shows the main window.
+    const QScreen* screen = m_main.screen();
+    const QPoint origin = screen ? screen->availableGeometry().topLeft() : QPoint();
+    move(origin + twipsPoint(layout::ScreenLeft, layout::ScreenTop));
+
+    const ControlsByName controls = buildWindowControls(this, layout::lines(), layout::controls());
+    auto image = qobject_cast<QLabel*>(controls.value(QStringLiteral("Image1")));
+    image->setPixmap(programLogo());
+    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblVersion = qobject_cast<Label*>(controls.value(QStringLiteral("lblVersion")));
+    lblUse = qobject_cast<Label*>(controls.value(QStringLiteral("lblUse")));
+    cmdBack = qobject_cast<QPushButton*>(controls.value(QStringLiteral("cmdBack")));
+    cmdBack->setFocus();
+}
+
+void frmAbout::Form_Load()
+{
+    ApplyTheme(this, m_main.themeIndex(), m_main.buttonsCheckBox());
+    lblVersion->setCaption(QStringLiteral("Version ") + programVersionText());
+    lblUse->setCaption(QStringLiteral("Used: ") + QString::number(m_main.useCount()) +
+                       QStringLiteral(" time(s)"));
+}
+
+void frmAbout::cmdBack_Click()
+{
+    close();
+}
+
+void frmAbout::keyPressEvent(QKeyEvent* event)
+{
+    if (clickButtonForEnter(this, event))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+} // namespace veltrane
