@@ -9,6 +9,7 @@
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/text_field.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QTest>
 
@@ -83,6 +84,36 @@ public:
     }
 
     void click(const char* name) { QTest::mouseClick(control<QWidget>(name), Qt::LeftButton); }
+
+    // Clicks a control the way the window system delivers a click, through
+    // the main window: a modal window of the program blocks it.
+    void clickThroughWindow(const char* name)
+    {
+        QWidget* target = control<QWidget>(name);
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                          target->mapTo(window.get(), target->rect().center()));
+        QCoreApplication::processEvents();
+    }
+
+    // A secondary window of the program while it is shown, else null.
+    static QWidget* shownWindow(const char* name)
+    {
+        const auto windows = QApplication::topLevelWidgets();
+        for (QWidget* window : windows) {
+            if (window->isVisible() && window->objectName() == QString::fromUtf8(name))
+                return window;
+        }
+        return nullptr;
+    }
+
+    // A control of a secondary window, by name.
+    template <class Control> static Control* controlOf(QWidget* window, const char* name)
+    {
+        auto found = window->findChild<Control*>(QString::fromUtf8(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
 
     TemporaryProgramFolder folder;
     ScriptedMessageBoxes messages;

@@ -98,6 +98,14 @@ void frmHistory::Form_Load()
     }
 }
 
+void frmHistory::resizeEvent(QResizeEvent* event)
+{
+    // The text covers the whole inside of the window, also once the window
+    // system has told the frame and the inside has been sized again.
+    txtHistory->setGeometry(rect());
+    QWidget::resizeEvent(event);
+}
+
 bool frmHistory::showLines(const QStringList& lines)
 {
     QPointer<frmHistory> self(this);

@@ -19,6 +19,9 @@ public:
     // at once; it is gone again when the file gave no text.
     static QPointer<frmHistory> open(QWidget* parent);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     explicit frmHistory(QWidget* parent);
     void buildWindow();

@@ -9,6 +9,12 @@
 namespace veltrane {
 namespace {
 
+// A window that was closed is gone, even while Qt has yet to delete it.
+template <class Window> bool isShown(const QPointer<Window>& window)
+{
+    return window && window->isVisible();
+}
+
 void bringForward(QWidget* window)
 {
     if (window->isVisible())
@@ -21,21 +27,21 @@ void bringForward(QWidget* window)
 
 void frmMain::cmdBuffIn_Click()
 {
-    if (!m_buffIn)
+    if (!isShown(m_buffIn))
         m_buffIn = new frmBuffIn(*this);
     bringForward(m_buffIn);
 }
 
 void frmMain::cmdAbout_Click()
 {
-    if (!m_about)
+    if (!isShown(m_about))
         m_about = new frmAbout(*this);
     bringForward(m_about);
 }
 
 void frmMain::cmdHistory_Click()
 {
-    if (m_history) {
+    if (isShown(m_history)) {
         bringForward(m_history);
         return;
     }
