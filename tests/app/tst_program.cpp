@@ -1,7 +1,9 @@
 // The veltrane program itself, started as a process of its own.
 #include "support/test_files.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,6 +17,7 @@ class ProgramTest : public QObject
 private slots:
     void terminationSignalStillStoresTheSettings_data();
     void terminationSignalStillStoresTheSettings();
+    void historyFileLiesBesideTheProgram();
 };
 
 void ProgramTest::terminationSignalStillStoresTheSettings_data()
@@ -48,6 +51,18 @@ void ProgramTest::terminationSignalStillStoresTheSettings()
     const QByteArray stored = veltrane::test::readBytes(settings);
     QVERIFY2(stored.contains("Use=7\n"), stored.constData());
     QVERIFY2(stored.contains("KeyRate=641.440\n"), stored.constData());
+}
+
+void ProgramTest::historyFileLiesBesideTheProgram()
+{
+    const QString program = QStringLiteral(VELTRANE_PROGRAM);
+    const QByteArray history = veltrane::test::readBytes(
+        QFileInfo(program).dir().filePath(QStringLiteral("veltrane_history.txt")));
+    // The History window ends lines at carriage returns only: a checkout
+    // that turned them into bare line feeds would show one long line.
+    QVERIFY(history.count("\r\n") > 10);
+    QCOMPARE(history.count('\n'), history.count("\r\n"));
+    QVERIFY(history.contains("\r\n1.13 Build3\r\n"));
 }
 
 QTEST_GUILESS_MAIN(ProgramTest)

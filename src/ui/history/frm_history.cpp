@@ -83,10 +83,11 @@ void frmHistory::Form_Load()
         // After a failed read only the lines read to their end count.
         if (readFailed)
             bytes.truncate(bytes.lastIndexOf('\r') + 1);
-        const QStringList lines = historyLines(historyFileText(bytes));
+        const QString text = historyFileText(bytes);
+        HistoryLineReader lines(text);
         if (!showLines(lines))
             return;
-        if (!readFailed && !lines.isEmpty())
+        if (!readFailed && !text.isEmpty())
             setWindowTitle(fromCore(TitleText()) + QStringLiteral(" -- History"));
     }
 
@@ -106,16 +107,16 @@ void frmHistory::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
 }
 
-bool frmHistory::showLines(const QStringList& lines)
+bool frmHistory::showLines(HistoryLineReader& lines)
 {
     QPointer<frmHistory> self(this);
     QElapsedTimer sinceRepaint;
     sinceRepaint.start();
     QString pending;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (i > 0)
+    for (bool first = true; !lines.atEnd(); first = false) {
+        if (!first)
             pending += QLatin1String("\r\n");
-        pending += lines[i];
+        pending += lines.nextLine();
         if (sinceRepaint.elapsed() >= RepaintAfterMilliseconds) {
             txtHistory->appendText(pending);
             pending.clear();

@@ -5,6 +5,7 @@
 
 namespace veltrane {
 
+class HistoryLineReader;
 class MultiLineTextField;
 
 // Shows the program's history file, a plain text file beside the program,
@@ -30,7 +31,7 @@ private:
 
     // Appends the lines, letting the window repaint as it grows. False when
     // the window was closed meanwhile; it may then be gone.
-    bool showLines(const QStringList& lines);
+    bool showLines(HistoryLineReader& lines);
 
     MultiLineTextField* txtHistory = nullptr;
 };

@@ -28,22 +28,16 @@ QString historyFileText(const QByteArray& bytes)
     return text;
 }
 
-QStringList historyLines(const QString& text)
+QStringView HistoryLineReader::nextLine()
 {
-    QStringList lines;
-    qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = text.indexOf(u'\r', start);
-        if (end < 0) {
-            lines.append(text.mid(start));
-            break;
-        }
-        lines.append(text.mid(start, end - start));
-        start = end + 1;
-        if (start < text.size() && text.at(start) == u'\n')
-            ++start;
-    }
-    return lines;
+    const qsizetype start = m_next;
+    qsizetype end = m_text.indexOf(u'\r', start);
+    if (end < 0)
+        end = m_text.size();
+    m_next = end + 1;
+    if (m_next < m_text.size() && m_text.at(m_next) == u'\n')
+        ++m_next;
+    return m_text.sliced(start, end - start);
 }
 
 } // namespace veltrane

@@ -2,7 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
+#include <QStringView>
 
 namespace veltrane {
 
@@ -14,9 +14,21 @@ QString historyFilePath();
 // not valid UTF-8, so that no character is lost or garbled.
 QString historyFileText(const QByteArray& bytes);
 
-// The lines of a text. A line ends at a carriage return, or at a carriage
-// return with a line feed after it; a line feed alone stays inside its line.
-// The end of the text after a last line end adds no empty line.
-QStringList historyLines(const QString& text);
+// Reads a text line by line. A line ends at a carriage return, or at a
+// carriage return with a line feed after it; a line feed alone stays inside
+// its line. The end of the text after a last line end adds no empty line.
+// The lines are views into the text, which must outlive the reader.
+class HistoryLineReader
+{
+public:
+    explicit HistoryLineReader(QStringView text) : m_text(text) {}
+
+    bool atEnd() const { return m_next >= m_text.size(); }
+    QStringView nextLine();
+
+private:
+    QStringView m_text;
+    qsizetype m_next = 0;
+};
 
 } // namespace veltrane

@@ -21,9 +21,12 @@ void MultiLineTextField::appendText(const QString& text)
     // "\r\n" shows as one new line.
     QString shown = text;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    // One edit block: the field lays the new lines out once, not line by line.
     QTextCursor end(document());
+    end.beginEditBlock();
     end.movePosition(QTextCursor::End);
     end.insertText(shown);
+    end.endEditBlock();
 }
 
 } // namespace veltrane
