@@ -46,6 +46,7 @@ private slots:
     void countBelowTenIsRaisedToTen();
     void refusalKeepsResultAndStoredCount_data();
     void refusalKeepsResultAndStoredCount();
+    void enterInTheCountCalculates();
     void copyQuestionPutsTheSentenceOnTheClipboard();
     void loadReadsTheStoredCountAndDocksBesideTheMainWindow();
     void openWindowIsBroughtForwardNotLoadedAgain();
@@ -269,6 +270,19 @@ void BuffInWindowTest::refusalKeepsResultAndStoredCount()
     QCOMPARE(field("txtBuffIn")->text(), count);
     QCOMPARE(lblout()->caption(), AllDay1000);
     QCOMPARE(m_buffIn->height(), resultHeight);
+    QVERIFY(stored().contains("BuffTime=1000\n"));
+}
+
+void BuffInWindowTest::enterInTheCountCalculates()
+{
+    setCpuHours(QStringLiteral("5"), 0);
+    openBuffIn();
+    TextField* count = field("txtBuffIn");
+    count->setFocus();
+    count->selectAll();
+    QTest::keyClicks(count, QStringLiteral("1000"));
+    QTest::keyClick(count, Qt::Key_Return);
+    QCOMPARE(lblout()->caption(), AllDay1000);
     QVERIFY(stored().contains("BuffTime=1000\n"));
 }
 
