@@ -3,19 +3,17 @@
 #include "ui/about/about_window_layout.h"
 #include "ui/main/frm_main.h"
 #include "ui/theme/apply_theme.h"
-#include "ui/toolkit/enter_key.h"
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/program_info.h"
 #include "ui/toolkit/program_logo.h"
 #include "ui/toolkit/twips.h"
 
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 
 namespace veltrane {
 
-frmAbout::frmAbout(frmMain& main) : QWidget(&main), m_main(main)
+frmAbout::frmAbout(frmMain& main) : Form(&main), m_main(main)
 {
     buildWindow();
     connect(cmdBack, &QPushButton::clicked, this, &frmAbout::cmdBack_Click);
@@ -60,14 +58,6 @@ void frmAbout::Form_Load()
 void frmAbout::cmdBack_Click()
 {
     close();
-}
-
-void frmAbout::keyPressEvent(QKeyEvent* event)
-{
-    if (clickButtonForEnter(this, event))
-        event->accept();
-    else
-        QWidget::keyPressEvent(event);
 }
 
 } // namespace veltrane

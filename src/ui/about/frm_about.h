@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/toolkit/form.h"
 
 class QPushButton;
 
@@ -12,15 +12,12 @@ class Label;
 // The program's name, version, how often it has been started, the credits
 // and the logo, in a borderless modal window. Creating it loads it; "<< Back"
 // closes and destroys it.
-class frmAbout : public QWidget
+class frmAbout : public Form
 {
     Q_OBJECT
 
 public:
     explicit frmAbout(frmMain& main);
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildWindow();

@@ -5,7 +5,6 @@
 #include "ui/main/frm_main.h"
 #include "ui/theme/apply_theme.h"
 #include "ui/toolkit/clipboard.h"
-#include "ui/toolkit/enter_key.h"
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/message_box.h"
 #include "ui/toolkit/text_field.h"
@@ -13,13 +12,11 @@
 #include "ui/toolkit/window_activation.h"
 #include "ui/toolkit/window_geometry.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPushButton>
 
 namespace veltrane {
 
-frmBuffIn::frmBuffIn(frmMain& main) : QWidget(&main), m_main(main)
+frmBuffIn::frmBuffIn(frmMain& main) : Form(&main), m_main(main)
 {
     buildWindow();
     connectEvents();
@@ -96,23 +93,6 @@ void frmBuffIn::Form_MouseMove()
 void frmBuffIn::fitHeightToResult()
 {
     setOuterHeight(this, pixelsToTwips(lblout->height()) + buffInWindowLayout::HeightAboveResult);
-}
-
-void frmBuffIn::keyPressEvent(QKeyEvent* event)
-{
-    if (clickButtonForEnter(this, event))
-        event->accept();
-    else
-        QWidget::keyPressEvent(event);
-}
-
-void frmBuffIn::mouseMoveEvent(QMouseEvent* event)
-{
-    // Moves over a control belong to that control; only the window's own
-    // surface counts here.
-    if (!childAt(event->position().toPoint()))
-        Form_MouseMove();
-    QWidget::mouseMoveEvent(event);
 }
 
 } // namespace veltrane

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/toolkit/form.h"
 
 class QPushButton;
 
@@ -14,7 +14,7 @@ class TextField;
 // its buffer, at the key rate and CPU hours of the main window. A modeless
 // window docked to the main window's right edge; creating it loads it, and
 // closing it destroys it.
-class frmBuffIn : public QWidget
+class frmBuffIn : public Form
 {
     Q_OBJECT
 
@@ -22,8 +22,7 @@ public:
     explicit frmBuffIn(frmMain& main);
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
+    void formMouseMove() override { Form_MouseMove(); }
 
 private:
     void buildWindow();

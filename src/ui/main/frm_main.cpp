@@ -4,7 +4,6 @@
 #include "ui/toolkit/check_box.h"
 #include "ui/toolkit/combo_box.h"
 #include "ui/toolkit/control_table.h"
-#include "ui/toolkit/enter_key.h"
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/palette_color.h"
 #include "ui/toolkit/program_look.h"
@@ -18,7 +17,7 @@
 
 namespace veltrane {
 
-frmMain::frmMain(QWidget* parent) : QWidget(parent)
+frmMain::frmMain(QWidget* parent) : Form(parent)
 {
     useProgramLook();
     quitApplicationOnTerminationSignals();
@@ -144,23 +143,6 @@ void frmMain::closeEvent(QCloseEvent* event)
         Form_Unload();
     }
     event->accept();
-}
-
-void frmMain::keyPressEvent(QKeyEvent* event)
-{
-    if (clickButtonForEnter(this, event))
-        event->accept();
-    else
-        QWidget::keyPressEvent(event);
-}
-
-void frmMain::mouseMoveEvent(QMouseEvent* event)
-{
-    // Moves over a control belong to that control; only the window's own
-    // background counts here.
-    if (!childAt(event->position().toPoint()))
-        Form_MouseMove();
-    QWidget::mouseMoveEvent(event);
 }
 
 } // namespace veltrane

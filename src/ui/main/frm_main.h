@@ -2,8 +2,9 @@
 
 #include "core/fixed_point.h"
 
+#include "ui/toolkit/form.h"
+
 #include <QPointer>
-#include <QWidget>
 
 #include <array>
 #include <cstdint>
@@ -24,7 +25,7 @@ class TextField;
 // react to them. Creating it loads it: the inputs of the last run come back
 // from the settings file and the first calculation runs. Closing it stores
 // the inputs and ends the program.
-class frmMain : public QWidget
+class frmMain : public Form
 {
     Q_OBJECT
 
@@ -56,8 +57,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
+    void formMouseMove() override { Form_MouseMove(); }
 
 private:
     void buildWindow();
