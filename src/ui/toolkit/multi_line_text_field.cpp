@@ -1,6 +1,5 @@
 #include "ui/toolkit/multi_line_text_field.h"
 
-#include <QScrollBar>
 #include <QTextCursor>
 
 namespace veltrane {
