@@ -16,6 +16,14 @@ PACKAGES=(
 # A machine without a desktop shows the window on a virtual X display.
 HEADLESS_PACKAGES=(xvfb xauth)
 
+# The tests also drive the real program on a virtual X display, check the
+# installed desktop files and build the Debian package.
+TEST_PACKAGES=(
+  xvfb xauth xdotool
+  appstream desktop-file-utils
+  dpkg-dev file
+)
+
 install_missing() {
   local missing=()
   for package in "$@"; do
@@ -49,7 +57,7 @@ case "${1:-}" in
     exec "$BUILD_DIR/app/veltrane"
     ;;
   test)
-    install_missing "${PACKAGES[@]}"
+    install_missing "${PACKAGES[@]}" "${TEST_PACKAGES[@]}"
     build
     ctest --test-dir "$BUILD_DIR" --output-on-failure
     ;;
