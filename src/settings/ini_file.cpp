@@ -1,6 +1,7 @@
 #include "settings/ini_file.h"
 
 #include "settings/ini_text.h"
+#include "ui/toolkit/program_files.h"
 #include "ui/toolkit/program_info.h"
 
 #include <QDeadlineTimer>
@@ -22,7 +23,7 @@ constexpr qsizetype maxValueLength = 2047;
 
 QString defaultFolderPart()
 {
-    return programFolder() + u'/';
+    return settingsFolder() + u'/';
 }
 
 QString fileName(const QString& baseName)
@@ -134,6 +135,10 @@ QString ReadINI(const QString& section, const QString& key, const QString& defau
 void WriteINI(const QString& section, const QString& key, const QString& value,
               const QString& baseName, const QString& folder)
 {
+    // The user's configuration folder is made on the first write; a folder
+    // that cannot be made lets the write fail like any other.
+    if (folder.isEmpty())
+        makeSettingsFolder();
     detail::writeIniFile(detail::iniFilePath(baseName, folder), section, key, value);
 }
 

@@ -7,8 +7,9 @@
 namespace veltrane {
 
 // Reads key from section of the file <folder>/<baseName>.ini. An empty base
-// name stands for the program's name; an empty folder for the program's
-// folder, and then folder receives that folder with a trailing "/". Gives
+// name stands for the program's name; an empty folder for the settings
+// folder (beside the program, or the user's configuration folder for an
+// installed copy), and then folder receives that folder with a trailing "/". Gives
 // the stored value (at most 2047 characters) or, when the file, section or
 // key is missing, defaultValue without its trailing blanks.
 QString ReadINI(const QString& section, const QString& key, const QString& defaultValue,

@@ -1,5 +1,6 @@
 #include "ui/history/history_file.h"
 
+#include "ui/toolkit/program_files.h"
 #include "ui/toolkit/program_info.h"
 
 #include <QStringDecoder>
@@ -13,7 +14,7 @@ QString historyFileName()
 
 QString historyFilePath()
 {
-    return programFolder() + u'/' + historyFileName();
+    return programDataFilePath(historyFileName());
 }
 
 QString historyFileText(const QByteArray& bytes)

@@ -6,7 +6,8 @@
 
 namespace veltrane {
 
-// The history file beside the program: "<program name>_history.txt".
+// The history file: "<program name>_history.txt", beside the program, or in
+// the installed data folder of an installed copy.
 QString historyFileName();
 QString historyFilePath();
 
