@@ -75,17 +75,24 @@ void drawKey(QPainter& painter)
 
 } // namespace
 
-QPixmap programLogo(int width, int height)
+void paintProgramLogo(QPainter& painter, int width, int height)
 {
-    QPixmap logo(width, height);
-    logo.fill(Qt::transparent);
-    QPainter painter(&logo);
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const double scale = std::min(double(width) / LogoWidth, double(height) / LogoHeight);
     painter.translate((width - LogoWidth * scale) / 2, (height - LogoHeight * scale) / 2);
     painter.scale(scale, scale);
     drawClock(painter);
     drawKey(painter);
+    painter.restore();
+}
+
+QPixmap programLogo(int width, int height)
+{
+    QPixmap logo(width, height);
+    logo.fill(Qt::transparent);
+    QPainter painter(&logo);
+    paintProgramLogo(painter, width, height);
     return logo;
 }
 
