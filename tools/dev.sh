@@ -20,7 +20,7 @@ HEADLESS_PACKAGES=(xvfb xauth)
 # installed desktop files and build the Debian package.
 TEST_PACKAGES=(
   xvfb xauth xdotool
-  appstream desktop-file-utils
+  appstream desktop-file-utils librsvg2-bin
   dpkg-dev file
 )
 
