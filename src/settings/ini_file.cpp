@@ -154,6 +154,13 @@ QString iniFilePath(const QString& baseName, const QString& folder)
 bool writeIniFile(const QString& path, const QString& section, const QString& key,
                   const QString& value, std::chrono::milliseconds lockWait)
 {
+    // A file that already says so needs neither the lock nor a write: most
+    // values stored when the window closes are as they were. The file is only
+    // ever replaced whole, so this read sees one complete version of it.
+    if (const std::optional<QByteArray> current = readForUpdate(path);
+        current && edited(*current, section, key, value) == *current)
+        return true;
+
     // The lock has a name of its own: locking the settings file itself would
     // not survive the rename that replaces it.
     QLockFile lock(path + QStringLiteral(".lock"));

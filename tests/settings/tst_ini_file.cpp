@@ -33,6 +33,7 @@ private slots:
     void everyReadSeesTheCurrentFile();
     void writeUnderAPlainFileIsDropped();
     void writeWaitsForAnotherWriter();
+    void valueAlreadyStoredNeedsNoLock();
     void lockLeftByACrashedWriterIsTakenOver();
     void replacingKeepsPermissionsAndLeavesNoTemporaryFile();
     void twoProcessesLoseNoKey();
@@ -172,6 +173,24 @@ void TestIniFile::writeWaitsForAnotherWriter()
     QVERIFY(written);
     QCOMPARE(readBytes(m_path), "; kept\n[s]\nk=new\n");
     QCOMPARE(entries(), "veltrane.ini");
+}
+
+void TestIniFile::valueAlreadyStoredNeedsNoLock()
+{
+    const QByteArray old("[s]\nk=same\n");
+    QVERIFY(writeBytes(m_path, old));
+    QLockFile other(m_path + QStringLiteral(".lock"));
+    QVERIFY(other.tryLock(0));
+
+    // Storing what the file already holds succeeds while another writer
+    // holds the lock; removing a key that is not there as well.
+    QVERIFY(detail::writeIniFile(m_path, QStringLiteral("s"), QStringLiteral("k"),
+                                 QStringLiteral("same"), 0ms));
+    QVERIFY(detail::writeIniFile(m_path, QStringLiteral("s"), QStringLiteral("gone"), {}, 0ms));
+    // Any change still waits for the lock.
+    QVERIFY(!detail::writeIniFile(m_path, QStringLiteral("s"), QStringLiteral("k"),
+                                  QStringLiteral("other"), 0ms));
+    QCOMPARE(readBytes(m_path), old);
 }
 
 void TestIniFile::lockLeftByACrashedWriterIsTakenOver()
