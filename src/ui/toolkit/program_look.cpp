@@ -3,6 +3,7 @@
 #include "ui/toolkit/program_logo.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -12,6 +13,12 @@ void useProgramLook()
 {
     if (QApplication::style()->name().compare(u"fusion", Qt::CaseInsensitive) != 0)
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Every control has a font of its own, but Qt first lays out each text
+    // in the application's font; making that one of the program's own spares
+    // loading a further font at start-up. Message boxes use it too.
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(8.25);
+    QApplication::setFont(font);
     if (QApplication::windowIcon().isNull())
         QApplication::setWindowIcon(programIcon());
 }
