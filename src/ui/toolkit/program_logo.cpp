@@ -1,9 +1,14 @@
 #include "ui/toolkit/program_logo.h"
 
+#include <QApplication>
+#include <QHash>
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QStyle>
+#include <QStyleOption>
 
 #include <algorithm>
 #include <cmath>
@@ -73,6 +78,47 @@ void drawKey(QPainter& painter)
     painter.restore();
 }
 
+// The logo as an icon that draws a size only when that size is first asked
+// for. Drawing all seven sizes up front took about a quarter of the main
+// window's creation; a window system that shows no window icons (the
+// offscreen one) never asks, and X11 asks as a window is first shown.
+class ProgramIconEngine final : public QIconEngine
+{
+public:
+    QIconEngine* clone() const override { return new ProgramIconEngine(*this); }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {QSize(16, 16), QSize(24, 24),   QSize(32, 32),  QSize(48, 48),
+                QSize(64, 64), QSize(128, 128), QSize(256, 256)};
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override
+    {
+        if (size.isEmpty())
+            return {};
+        QPixmap& logo = m_drawn[size];
+        if (logo.isNull())
+            logo = programLogo(size.width(), size.height());
+        if (mode == QIcon::Normal)
+            return logo;
+        // Disabled and selected icons look as the style makes them from any
+        // other icon.
+        QStyleOption option;
+        option.palette = QApplication::palette();
+        return QApplication::style()->generatedIconPixmap(mode, logo, &option);
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+    }
+
+private:
+    QHash<QSize, QPixmap> m_drawn;
+};
+
 } // namespace
 
 void paintProgramLogo(QPainter& painter, int width, int height)
@@ -98,10 +144,7 @@ QPixmap programLogo(int width, int height)
 
 QIcon programIcon()
 {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(programLogo(size, size));
-    return icon;
+    return QIcon(new ProgramIconEngine);
 }
 
 } // namespace veltrane

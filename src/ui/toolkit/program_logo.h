@@ -19,7 +19,8 @@ QPixmap programLogo(int width = LogoWidth, int height = LogoHeight);
 // device: a pixmap for the windows, an image or a drawing for the icon files.
 void paintProgramLogo(QPainter& painter, int width, int height);
 
-// The logo as the icon of every window of the program, at the usual sizes.
+// The logo as the icon of every window of the program, at the usual sizes,
+// each drawn when it is first asked for.
 QIcon programIcon();
 
 } // namespace veltrane
