@@ -19,6 +19,9 @@ void useProgramLook()
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSizeF(8.25);
     QApplication::setFont(font);
+    // The desktop matches the windows to the installed desktop entry and its
+    // icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VELTRANE_APP_ID));
     if (QApplication::windowIcon().isNull())
         QApplication::setWindowIcon(programIcon());
 }
