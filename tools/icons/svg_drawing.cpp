@@ -87,8 +87,6 @@ public:
             m_brush = state.brush();
         if (state.state() & DirtyTransform)
             m_transform = state.transform();
-        if (state.state() & DirtyBrushOrigin)
-            m_brushOrigin = state.brushOrigin();
     }
 
     void drawPath(const QPainterPath& path) override { emitPath(path, true); }
@@ -213,7 +211,6 @@ private:
     QPen m_pen;
     QBrush m_brush;
     QTransform m_transform;
-    QPointF m_brushOrigin;
     QString m_defs;
     QString m_body;
     int m_gradients = 0;
