@@ -1,16 +1,13 @@
 #include "settings/ini_file.h"
 
+#include "settings/file_lock.h"
+#include "settings/file_replace.h"
 #include "settings/ini_text.h"
 #include "ui/toolkit/program_files.h"
 #include "ui/toolkit/program_info.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
-#include <QRandomGenerator>
-#include <QSaveFile>
-#include <QThread>
 
 #include <optional>
 
@@ -72,29 +69,6 @@ std::optional<QByteArray> readForUpdate(const QString& path)
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     return content;
-}
-
-// QLockFile's own wait doubles its pause after every miss, which lets a busy
-// writer starve another; short random pauses give both a fair chance.
-bool acquire(QLockFile& lock, std::chrono::milliseconds wait)
-{
-    const QDeadlineTimer deadline(wait);
-    while (!lock.tryLock(0)) {
-        if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired())
-            return false;
-        QThread::msleep(QRandomGenerator::global()->bounded(1, 8));
-    }
-    return true;
-}
-
-bool replaceFile(const QString& path, const QByteArray& content)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(content) != content.size())
-        file.cancelWriting();
-    return file.commit();
 }
 
 QByteArray edited(const QByteArray& content, const QString& section, const QString& key,
@@ -163,8 +137,8 @@ bool writeIniFile(const QString& path, const QString& section, const QString& ke
 
     // The lock has a name of its own: locking the settings file itself would
     // not survive the rename that replaces it.
-    QLockFile lock(path + QStringLiteral(".lock"));
-    if (!acquire(lock, lockWait))
+    FileLock lock(path + QStringLiteral(".lock"));
+    if (!lock.tryLockFor(lockWait))
         return false;
     const std::optional<QByteArray> content = readForUpdate(path);
     if (!content)
@@ -172,7 +146,7 @@ bool writeIniFile(const QString& path, const QString& section, const QString& ke
     const QByteArray updated = edited(*content, section, key, value);
     if (updated == *content)
         return true;
-    return replaceFile(path, updated);
+    return replaceFileContent(path, updated);
 }
 
 } // namespace detail

@@ -9,8 +9,10 @@
 #include <QDir>
 #include <QLockFile>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <thread>
 
@@ -37,6 +39,7 @@ private slots:
     void lockLeftByACrashedWriterIsTakenOver();
     void replacingKeepsPermissionsAndLeavesNoTemporaryFile();
     void twoProcessesLoseNoKey();
+    void writerKilledAtRandomLeavesOldOrNewFile();
 
 private:
     QString entries() const;
@@ -237,7 +240,7 @@ void TestIniFile::replacingKeepsPermissionsAndLeavesNoTemporaryFile()
 
 void TestIniFile::twoProcessesLoseNoKey()
 {
-    constexpr int count = 200;
+    constexpr int count = 500;
     const QStringList prefixes{QStringLiteral("a"), QStringLiteral("b")};
     std::vector<std::unique_ptr<QProcess>> writers;
     for (const QString& prefix : prefixes) {
@@ -264,6 +267,84 @@ void TestIniFile::twoProcessesLoseNoKey()
         }
     }
     QCOMPARE(missing, QStringList());
+    QCOMPARE(entries(), "shared.ini");
+}
+
+namespace {
+
+// shared.ini as the child's forever mode leaves it after its first steps:
+// key k<j> holds the last step n < steps with n mod keys = j, or "none".
+QByteArray rewrittenFile(qint64 steps, int keys)
+{
+    QByteArray content = "[Keys]\n";
+    for (int j = 0; j < keys; ++j) {
+        const QByteArray value =
+            steps > j ? QByteArray::number(j + (steps - 1 - j) / keys * keys) : "none";
+        content += 'k' + QByteArray::number(j) + '=' + value + '\n';
+    }
+    return content;
+}
+
+// How many steps a file of the forever mode shows done: one more than the
+// newest value in it.
+qint64 stepsShownBy(const QByteArray& content)
+{
+    qint64 newest = -1;
+    for (const QByteArray& line : content.split('\n')) {
+        bool number = false;
+        const qint64 value = line.mid(line.indexOf('=') + 1).toLongLong(&number);
+        if (number)
+            newest = std::max(newest, value);
+    }
+    return newest + 1;
+}
+
+} // namespace
+
+// A writer killed at any moment, in the middle of a write or while it holds
+// the lock, leaves the file as it was before that write or after it, never
+// torn; and the next writer goes on.
+void TestIniFile::writerKilledAtRandomLeavesOldOrNewFile()
+{
+    constexpr int keys = 8;
+    constexpr int kills = 200;
+    const QString path = detail::iniFilePath(QStringLiteral("shared"), m_dir->path());
+    QVERIFY(writeBytes(path, rewrittenFile(0, keys)));
+
+    QRandomGenerator random(20261210);
+    qint64 steps = 0;
+    int killsAfterProgress = 0;
+    for (int kill = 0; kill < kills; ++kill) {
+        QProcess writer;
+        writer.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        writer.start(QStringLiteral(VELTRANE_INI_WRITER_CHILD),
+                     {QStringLiteral("--forever"), m_dir->path(), QString::number(keys),
+                      QString::number(steps)});
+        QVERIFY(writer.waitForStarted());
+        QVERIFY(writer.waitForReadyRead(30000));
+        QThread::usleep(random.bounded(40000));
+        writer.kill();
+        QVERIFY(writer.waitForFinished());
+        QCOMPARE(writer.exitStatus(), QProcess::CrashExit);
+
+        const QByteArray content = readBytes(path);
+        const qint64 now = stepsShownBy(content);
+        if (content != rewrittenFile(now, keys) || now < steps)
+            QFAIL(qPrintable(QStringLiteral("after kill %1 at step %2 the file reads:\n%3")
+                                 .arg(kill)
+                                 .arg(steps)
+                                 .arg(QString::fromUtf8(content))));
+        if (now > steps)
+            ++killsAfterProgress;
+        steps = now;
+    }
+    // Most kills come in the middle of the writing, not before its start.
+    QVERIFY2(killsAfterProgress > kills / 10, qPrintable(QString::number(killsAfterProgress)));
+
+    // What a killed writer leaves, its lock file or its scratch file, the
+    // next write clears away.
+    QVERIFY(detail::writeIniFile(path, QStringLiteral("Keys"), QStringLiteral("k0"),
+                                 QStringLiteral("last")));
     QCOMPARE(entries(), "shared.ini");
 }
 
