@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs Veltrane on Debian 12.
 #   tools/dev.sh run    install what is missing, build, start Veltrane
-#   tools/dev.sh test   install what is missing, build, run every test
+#   tools/dev.sh test   install what is missing, build, run every test; then
+#                       build again with clang, AddressSanitizer and
+#                       UndefinedBehaviorSanitizer, and run every test there,
+#                       with a short run of each fuzz target
+#   tools/dev.sh fuzz [seconds]
+#                       run every fuzz target longer (default 600 s each)
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
 BUILD_DIR=${VELTRANE_BUILD_DIR:-build}
+SANITIZE_DIR=${VELTRANE_SANITIZE_BUILD_DIR:-$BUILD_DIR-sanitize}
 
 PACKAGES=(
   g++ cmake ninja-build pkg-config
@@ -23,6 +29,10 @@ TEST_PACKAGES=(
   appstream desktop-file-utils librsvg2-bin
   dpkg-dev file
 )
+
+# The sanitizer build and the fuzz targets: clang, its sanitizer and libFuzzer
+# runtimes, and llvm-symbolizer for readable reports.
+SANITIZER_PACKAGES=(clang libclang-rt-14-dev llvm)
 
 install_missing() {
   local missing=()
@@ -44,6 +54,27 @@ build() {
   cmake --build "$BUILD_DIR" --parallel
 }
 
+build_sanitized() {
+  cmake -S . -B "$SANITIZE_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_COMPILER=clang++ -DVELTRANE_SANITIZE=ON
+  cmake --build "$SANITIZE_DIR" --parallel
+}
+
+# Each fuzz target from its seed corpus, keeping what it finds in the build
+# folder; a crash leaves its input there as crash-* and stops the run.
+fuzz() {
+  local seconds=$1 target name found
+  for target in "$SANITIZE_DIR"/tests/fuzz/fuzz_*; do
+    [ -x "$target" ] || continue
+    name=$(basename "$target")
+    found="$SANITIZE_DIR/tests/fuzz/corpus/$name"
+    mkdir -p "$found"
+    echo "== $name, $seconds s"
+    "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+      -artifact_prefix="$SANITIZE_DIR/tests/fuzz/" "$found" "tests/fuzz/corpus/$name"
+  done
+}
+
 case "${1:-}" in
   run)
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
@@ -57,12 +88,19 @@ case "${1:-}" in
     exec "$BUILD_DIR/app/veltrane"
     ;;
   test)
-    install_missing "${PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+    install_missing "${PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${SANITIZER_PACKAGES[@]}"
     build
     ctest --test-dir "$BUILD_DIR" --output-on-failure
+    build_sanitized
+    ctest --test-dir "$SANITIZE_DIR" --output-on-failure
+    ;;
+  fuzz)
+    install_missing "${PACKAGES[@]}" "${SANITIZER_PACKAGES[@]}"
+    build_sanitized
+    fuzz "${2:-600}"
     ;;
   *)
-    echo "usage: tools/dev.sh run | test" >&2
+    echo "usage: tools/dev.sh run | test | fuzz [seconds]" >&2
     exit 2
     ;;
 esac
