@@ -128,6 +128,10 @@ QString iniFilePath(const QString& baseName, const QString& folder)
 bool writeIniFile(const QString& path, const QString& section, const QString& key,
                   const QString& value, std::chrono::milliseconds lockWait)
 {
+    // Names that no key line can hold under themselves are refused outright.
+    if (!key.isEmpty() && !value.isEmpty() && !ini::canStore(section.toUtf8(), key.toUtf8()))
+        return false;
+
     // A file that already says so needs neither the lock nor a write: most
     // values stored when the window closes are as they were. The file is only
     // ever replaced whole, so this read sees one complete version of it.

@@ -205,13 +205,20 @@ std::optional<QByteArray> lookupValue(const QByteArray& content, const QByteArra
     return unquoted(lines[keyLine].value);
 }
 
+bool canStore(const QByteArray& section, const QByteArray& key)
+{
+    const QByteArray keyName = cleanName(key);
+    return !cleanName(section).isEmpty() && !keyName.isEmpty() && !keyName.contains('=') &&
+           !keyName.startsWith('[') && !keyName.startsWith(';');
+}
+
 QByteArray setValue(const QByteArray& content, const QByteArray& section, const QByteArray& key,
                     const QByteArray& value)
 {
+    if (!canStore(section, key))
+        return content;
     const QByteArray sectionName = cleanName(section);
     const QByteArray keyName = cleanName(key);
-    if (sectionName.isEmpty() || keyName.isEmpty())
-        return content;
     const QByteArray text = oneLine(value);
     const QByteArray lineBreak = lineBreakFor(content);
     const QList<Line> lines = parse(content);
@@ -282,8 +289,11 @@ QByteArray deleteSection(const QByteArray& content, const QByteArray& section)
 QString decodeText(const QByteArray& bytes)
 {
     // Stateless, so a sequence cut short at the end counts as an error
-    // instead of waiting for bytes that never come.
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // instead of waiting for bytes that never come. A U+FEFF at the start of
+    // a value is part of the value (the decoder would drop it as a byte order
+    // mark); only the file's own mark, before its first line, is not text.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                     QStringDecoder::Flag::ConvertInitialBom);
     QString text = decoder.decode(bytes);
     if (decoder.hasError())
         return QString::fromLatin1(bytes);

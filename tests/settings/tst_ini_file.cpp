@@ -34,6 +34,7 @@ private slots:
     void renamedProgramUsesItsOwnFile();
     void everyReadSeesTheCurrentFile();
     void writeUnderAPlainFileIsDropped();
+    void keyNoLineCanHoldIsDropped();
     void writeWaitsForAnotherWriter();
     void valueAlreadyStoredNeedsNoLock();
     void lockLeftByACrashedWriterIsTakenOver();
@@ -151,6 +152,16 @@ void TestIniFile::writeUnderAPlainFileIsDropped()
     QCOMPARE(ReadINI(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("d"),
                      QStringLiteral("x"), readFolder),
              "d");
+}
+
+void TestIniFile::keyNoLineCanHoldIsDropped()
+{
+    const QByteArray old("[s]\nk=1\n");
+    QVERIFY(writeBytes(m_path, old));
+    QVERIFY(!detail::writeIniFile(m_path, QStringLiteral("s"), QStringLiteral("k=x"),
+                                  QStringLiteral("2")));
+    QCOMPARE(readBytes(m_path), old);
+    QCOMPARE(entries(), "veltrane.ini");
 }
 
 void TestIniFile::writeWaitsForAnotherWriter()

@@ -125,6 +125,9 @@ void TestIniVectors::read_data()
                                  << "k" << d << QStringLiteral("caf\u00E9");
     QTest::newRow("Latin-1 value") << QByteArray("[s]\nk=caf\xE9\n") << "s"
                                    << "k" << d << QStringLiteral("caf\u00E9");
+    QTest::newRow("U+FEFF at the start of a value is kept")
+        << QByteArray("\xEF\xBB\xBF[s]\nk=\xEF\xBB\xBFx\n") << "s"
+        << "k" << d << QStringLiteral("\uFEFFx");
     QTest::newRow("Latin-1 bytes inside a value") << QByteArray("[s]\nk=\xE9t\xE9 \n") << "s"
                                                   << "k" << d << QStringLiteral("\u00E9t\u00E9");
 
@@ -244,6 +247,37 @@ void TestIniVectors::write_data()
         << QByteArray("[s]\n") << "s"
         << "k"
         << "a\r\n[x]\ny=1" << QByteArray("[s]\nk=a  [x] y=1\n");
+    QTest::newRow("names lose blanks at both ends") << QByteArray("[s]\nk=1\n") << " s\t"
+                                                  << "\tk\r\n"
+                                                  << "2" << QByteArray("[s]\nk=2\n");
+    QTest::newRow("section name with brackets and equals sign")
+        << QByteArray("[s]\n") << "[a]=b"
+        << "k"
+        << "v" << QByteArray("[s]\n[[a]=b]\nk=v\n");
+    // A key that no line can hold under its own name: the write is refused.
+    QTest::newRow("refused: equals sign in key") << QByteArray("[s]\nk=1\n") << "s"
+                                                 << "k=x"
+                                                 << "2" << QByteArray("[s]\nk=1\n");
+    QTest::newRow("refused: key looks like a section") << QByteArray("[s]\nk=1\n") << "s"
+                                                       << "[x]"
+                                                       << "2" << QByteArray("[s]\nk=1\n");
+    QTest::newRow("refused: key with a bracket and a value with one")
+        << QByteArray("[s]\nk=1\n") << "s"
+        << "[x"
+        << "]" << QByteArray("[s]\nk=1\n");
+    QTest::newRow("refused: key looks like a comment") << QByteArray("[s]\nk=1\n") << "s"
+                                                       << " ;k"
+                                                       << "2" << QByteArray("[s]\nk=1\n");
+    QTest::newRow("refused: line break makes a section of the key")
+        << QByteArray() << "s"
+        << "\n[x]"
+        << "2" << QByteArray();
+    QTest::newRow("refused: key of blanks only") << QByteArray("[s]\n") << "s"
+                                                 << " \t"
+                                                 << "2" << QByteArray("[s]\n");
+    QTest::newRow("a key line a write would refuse can be deleted")
+        << QByteArray("[s]\n[k=1\nj=2\n") << "s"
+        << "[k" << QString() << QByteArray("[s]\nj=2\n");
     QTest::newRow("name line breaks become blanks") << QByteArray() << "a\nb"
                                                     << "k\r[x]"
                                                     << "v" << QByteArray("[a b]\nk [x]=v\n");
