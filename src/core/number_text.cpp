@@ -91,6 +91,11 @@ Result<double> readNumber(std::string_view text)
                         (digits->fraction.empty() ? "0" : digits->fraction);
     double value = 0;
     auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    // A fraction below the smallest double has 0 as its nearest double; only
+    // a number too large for a double is beyond the range.
+    bool belowOne = digits->integer.find_first_not_of('0') == std::string::npos;
+    if (error == std::errc::result_out_of_range && belowOne)
+        return 0.0;
     if (error != std::errc() || !std::isfinite(value))
         return CalcError::OutOfRange;
     return digits->negative && value != 0 ? -value : value;
@@ -136,6 +141,14 @@ std::string writeNumber(double value)
     for (char c : written.substr(0, e))
         if (c != '.')
             significant += c;
+    // Next to the largest double the nearest 15 digits lie beyond it
+    // (1,79769313486232e308), and such a text would not read back; the last
+    // digit is taken toward zero there instead.
+    constexpr double LargestReadBack = 1.79769313486231e308;
+    if (std::fabs(value) > LargestReadBack) {
+        significant = "179769313486231";
+        exponent = 308;
+    }
     while (significant.size() > 1 && significant.back() == '0')
         significant.pop_back();
 

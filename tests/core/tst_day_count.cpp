@@ -93,6 +93,15 @@ private slots:
                                              << "1/1/3000000000";
         QTest::newRow("count beyond 32 bits") << "1/1/-2000000000"
                                               << "1/1/2000000000";
+        // Every step of the sum stays in 32 bits, not only its end.
+        QTest::newRow("head beyond 32 bits, same date") << "-2147483648/1/2003"
+                                                        << "-2147483648/1/2003";
+        QTest::newRow("step beyond 32 bits within the year") << "2000000000/1/2003"
+                                                             << "2147483347/12/2003";
+        QTest::newRow("step beyond 32 bits into the next year") << "2000000000/12/2003"
+                                                                << "2147483600/3/2004";
+        QTest::newRow("head beyond 32 bits, years apart") << "-2147483648/1/2003"
+                                                          << "-2147483600/1/2010";
     }
 
     void countDaysFails()

@@ -2,6 +2,8 @@
 
 #include <QtTest>
 
+#include <limits>
+
 using namespace veltrane;
 
 Q_DECLARE_METATYPE(veltrane::CalcError)
@@ -27,6 +29,8 @@ private slots:
         QTest::newRow("minus zero reads as zero") << "-0" << 0.0;
         QTest::newRow("fraction without whole part") << ",5" << 0.5;
         QTest::newRow("comma at the end") << "12," << 12.0;
+        QTest::newRow("below the smallest double reads as 0")
+            << QString("-0,") + QString(400, '0') + "1" << 0.0;
         QTest::newRow("empty") << "" << NotRead;
         QTest::newRow("only blanks") << "   " << NotRead;
         QTest::newRow("letters") << "12a" << NotRead;
@@ -144,6 +148,9 @@ private slots:
         QTest::newRow("large, no exponent") << 1.5e20 << "150000000000000000000";
         QTest::newRow("small, no exponent") << 1.5e-7 << "0,00000015";
         QTest::newRow("many digits before the comma") << 1234567890.125 << "1234567890,125";
+        QTest::newRow("largest double, last digit toward zero")
+            << -std::numeric_limits<double>::max()
+            << QString("-179769313486231") + QString(294, '0');
     }
 
     void writeNumber()
@@ -157,6 +164,10 @@ private slots:
     {
         for (double value : {0.54, -12.9, 1.5e-7, 1.5e20, 825.83, 4971027.0})
             QCOMPARE(*veltrane::readNumber(veltrane::writeNumber(value)), value);
+        // The nearest 15 digits of the largest doubles lie beyond them.
+        for (double value :
+             {std::numeric_limits<double>::max(), -std::numeric_limits<double>::max()})
+            QVERIFY(veltrane::readNumber(veltrane::writeNumber(value)));
     }
 
     void roundToDecimals_data()
