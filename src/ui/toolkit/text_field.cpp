@@ -7,9 +7,11 @@
 
 namespace veltrane {
 
-// Cuts what the user types or pastes beyond the field's limit, the way a
-// limited field takes only the characters that still fit. A text that is
-// already longer (put there by the program) may still shrink.
+// Cuts what the user types or pastes to what fits, the way a one-line edit
+// control with a character limit does: a pasted text ends at its first line
+// break, and an edit adds only as many characters as the limit leaves beside
+// what remains of the text. A text that is already longer (put there by the
+// program) may still shrink but takes no more characters.
 class TypingLimitValidator : public QValidator
 {
 public:
@@ -17,15 +19,36 @@ public:
 
     State validate(QString& input, int& position) const override
     {
-        int limit = m_field->m_typingLimit;
-        if (m_field->m_settingFromCode || limit <= 0)
+        if (m_field->m_settingFromCode)
             return Acceptable;
-        int allowed = std::max<int>(limit, m_field->m_lastText.size());
-        int excess = int(input.size()) - allowed;
-        if (excess > 0) {
-            int cut = std::min(excess, position);
-            input.remove(position - cut, cut);
-            position -= cut;
+        // What the edit put in ends at the cursor; behind the cursor stands
+        // the end of the text before, and in front of what was put in the
+        // part of it that the edit left alone.
+        const QString& before = m_field->m_lastText;
+        const qsizetype after = input.size() - position;
+        qsizetype start = 0;
+        while (start < position && start < before.size() - after && input[start] == before[start])
+            ++start;
+
+        // A field of one line takes a pasted text up to its first line break:
+        // the summary or a column of figures from the clipboard gives its
+        // first line.
+        for (qsizetype i = start; i < position; ++i) {
+            if (input[i] == u'\r' || input[i] == u'\n') {
+                input.remove(i, position - i);
+                position = int(i);
+                break;
+            }
+        }
+
+        const int limit = m_field->m_typingLimit;
+        if (limit <= 0)
+            return Acceptable;
+        const qsizetype room = std::max<qsizetype>(0, limit - (start + after));
+        const qsizetype added = position - start;
+        if (added > room) {
+            input.remove(start + room, added - room);
+            position = int(start + room);
         }
         return Acceptable;
     }

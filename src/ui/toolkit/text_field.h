@@ -6,8 +6,10 @@ namespace veltrane {
 
 // A one-line text field. A change of its text from code or by the user
 // raises textChanged once, and only when the text really differs. The
-// character limit holds for typing and pasting only: text the program puts
-// in is never cut.
+// character limit holds for typing and pasting only: an edit adds no more
+// characters than the limit leaves beside the rest of the text, and text the
+// program puts in is never cut. Pasted text of several lines gives its first
+// line.
 class TextField : public QLineEdit
 {
     Q_OBJECT

@@ -6,6 +6,8 @@
 #include "ui/toolkit/pending_events.h"
 #include "ui/toolkit/text_field.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -34,6 +36,10 @@ class ControlsTest : public QObject
 
 private slots:
     void fieldChangesOnlyWhenTheTextDiffers();
+    void pastedLinesEndAtTheFirstLineBreak_data();
+    void pastedLinesEndAtTheFirstLineBreak();
+    void typingLimitCountsWhatIsLeftOfTheText_data();
+    void typingLimitCountsWhatIsLeftOfTheText();
     void checkBoxValuesAndClicks();
     void comboBoxTypingLeavesNoItemSelected();
     void doEventsRepaints();
@@ -49,6 +55,94 @@ void ControlsTest::fieldChangesOnlyWhenTheTextDiffers()
     QCOMPARE(changes.count(), 1);
     field.setFieldText(QString());
     QCOMPARE(changes.count(), 2);
+}
+
+void ControlsTest::pastedLinesEndAtTheFirstLineBreak_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("cursor"); // -1: the whole text selected
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("two-line summary over the whole text")
+        << "641.440" << -1 << 0 << "With a rate of 1\r\nIf he/she started" << "With a rate of 1";
+    QTest::newRow("line feed alone") << "" << 0 << 0 << "12\n34\n" << "12";
+    QTest::newRow("carriage return alone") << "" << 0 << 0 << "12\r34" << "12";
+    QTest::newRow("into the middle") << "1000" << 2 << 0 << "5\r\n6" << "10500";
+    QTest::newRow("line break first") << "24" << 2 << 0 << "\r\n7" << "24";
+    QTest::newRow("limited field") << "" << 0 << 10 << "01/01/2004 and\r\nmore" << "01/01/2004";
+    QTest::newRow("one line") << "5" << 1 << 0 << "0,5" << "50,5";
+}
+
+void ControlsTest::pastedLinesEndAtTheFirstLineBreak()
+{
+    QFETCH(QString, before);
+    QFETCH(int, cursor);
+    QFETCH(int, limit);
+    QFETCH(QString, pasted);
+    QFETCH(QString, after);
+    TextField field;
+    field.setTypingLimit(limit);
+    field.setFieldText(before);
+    field.show();
+    field.setFocus();
+    if (cursor < 0)
+        field.selectAll();
+    else
+        field.setCursorPosition(cursor);
+    QGuiApplication::clipboard()->setText(pasted);
+    QTest::keyClick(&field, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(field.text(), after);
+    // Typing goes on behind what was pasted.
+    QTest::keyClick(&field, Qt::Key_9);
+    QCOMPARE(field.text().size(), limit > 0 ? limit : after.size() + 1);
+
+    // Text the program puts in stays as it is.
+    field.setFieldText(pasted);
+    QCOMPARE(field.text(), pasted);
+}
+
+void ControlsTest::typingLimitCountsWhatIsLeftOfTheText_data()
+{
+    QTest::addColumn<QString>("before"); // put in by the program
+    QTest::addColumn<int>("selectionStart");
+    QTest::addColumn<int>("selectionLength");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("over the whole of a longer text")
+        << "01/01/2004 and more" << 0 << 19 << "31/12/2004 and later" << "31/12/2004";
+    QTest::newRow("over the end of a longer text")
+        << "01/01/2004 and more" << 10 << 9 << "XYZ" << "01/01/2004";
+    QTest::newRow("over the start of a longer text")
+        << "01/01/2004 and more" << 0 << 12 << "2" << "2nd more";
+    QTest::newRow("at the end of a full field") << "1234567890" << 10 << 0 << "1" << "1234567890";
+    QTest::newRow("at the end, with room") << "123" << 3 << 0 << "4567890123" << "1234567890";
+    QTest::newRow("into the middle") << "12345678" << 4 << 0 << "abcdef" << "1234ab5678";
+    QTest::newRow("over a part, with room") << "12345678" << 2 << 4 << "abcdefgh" << "12abcdef78";
+}
+
+void ControlsTest::typingLimitCountsWhatIsLeftOfTheText()
+{
+    QFETCH(QString, before);
+    QFETCH(int, selectionStart);
+    QFETCH(int, selectionLength);
+    QFETCH(QString, pasted);
+    QFETCH(QString, after);
+    TextField field;
+    field.setTypingLimit(10);
+    field.setFieldText(before);
+    field.show();
+    field.setFocus();
+    field.setSelection(selectionStart, selectionLength);
+    QGuiApplication::clipboard()->setText(pasted);
+    QTest::keyClick(&field, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(field.text(), after);
+
+    // Typed key by key it comes out the same.
+    field.setFieldText(before);
+    field.setSelection(selectionStart, selectionLength);
+    QTest::keyClicks(&field, pasted);
+    QCOMPARE(field.text(), after);
 }
 
 void ControlsTest::checkBoxValuesAndClicks()
