@@ -19,6 +19,7 @@
 #include "core/duration_text.h"
 #include "core/number_text.h"
 #include "core/work_unit_rate.h"
+#include "fuzz_check.h"
 
 #include <cmath>
 #include <cstdint>
@@ -35,20 +36,7 @@ namespace {
 
 std::string g_input; // for the report of a broken property
 
-[[noreturn]] void fail(const char* what)
-{
-    std::fprintf(stderr, "property broken: %s\n  input: \"", what);
-    for (unsigned char c : g_input)
-        std::fprintf(stderr, c >= 0x20 && c < 0x7f ? "%c" : "\\x%02x", c);
-    std::fprintf(stderr, "\"\n");
-    std::abort();
-}
-
-#define CHECK(condition)                                                                           \
-    do {                                                                                           \
-        if (!(condition))                                                                          \
-            fail(#condition);                                                                      \
-    } while (0)
+#define CHECK(condition) FUZZ_CHECK(condition, g_input)
 
 std::vector<std::string> lines(std::string_view input, std::size_t count)
 {

@@ -23,6 +23,7 @@
 #include "core/number_text.h"
 #include "core/progress_caption.h"
 #include "core/work_unit_rate.h"
+#include "fuzz_check.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -39,20 +40,7 @@ using namespace veltrane;
 
 namespace {
 
-[[noreturn]] void fail(const char* what, std::string_view text)
-{
-    std::fprintf(stderr, "property broken: %s\n  text: \"", what);
-    for (unsigned char c : text)
-        std::fprintf(stderr, c >= 0x20 && c < 0x7f ? "%c" : "\\x%02x", c);
-    std::fprintf(stderr, "\"\n");
-    std::abort();
-}
-
-#define CHECK(condition, text)                                                                     \
-    do {                                                                                           \
-        if (!(condition))                                                                          \
-            fail(#condition, text);                                                                \
-    } while (0)
+#define CHECK(condition, text) FUZZ_CHECK(condition, text)
 
 struct Options
 {

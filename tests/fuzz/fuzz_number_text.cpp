@@ -16,6 +16,7 @@
 #include "core/group_thousands.h"
 #include "core/number_text.h"
 #include "core/work_unit_rate.h"
+#include "fuzz_check.h"
 
 #include <cmath>
 #include <cstdint>
@@ -30,20 +31,7 @@ using namespace veltrane;
 
 namespace {
 
-[[noreturn]] void fail(const char* what, std::string_view text)
-{
-    std::fprintf(stderr, "property broken: %s\n  text: \"", what);
-    for (unsigned char c : text)
-        std::fprintf(stderr, c >= 0x20 && c < 0x7f ? "%c" : "\\x%02x", c);
-    std::fprintf(stderr, "\"\n");
-    std::abort();
-}
-
-#define CHECK(condition, text)                                                                     \
-    do {                                                                                           \
-        if (!(condition))                                                                          \
-            fail(#condition, text);                                                                \
-    } while (0)
+#define CHECK(condition, text) FUZZ_CHECK(condition, text)
 
 std::size_t digitCount(std::string_view text)
 {
