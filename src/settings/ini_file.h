@@ -20,7 +20,9 @@ QString ReadINI(const QString& section, const QString& key, const QString& defau
 
 // Stores key=value in section. An empty key removes the whole section, an
 // empty value removes the key. The file is replaced atomically under a lock;
-// a write that cannot be done is dropped and leaves the file as it was.
+// a write that cannot be done, or a key that no line of the file can hold
+// under its own name (ini::canStore), is dropped and leaves the file as it
+// was.
 void WriteINI(const QString& section, const QString& key, const QString& value,
               const QString& baseName = {}, const QString& folder = {});
 
