@@ -65,7 +65,7 @@ build_sanitized() {
 fuzz() {
   local seconds=$1 target name found
   for target in "$SANITIZE_DIR"/tests/fuzz/fuzz_*; do
-    [ -x "$target" ] || continue
+    [ -f "$target" ] && [ -x "$target" ] || continue
     name=$(basename "$target")
     found="$SANITIZE_DIR/tests/fuzz/corpus/$name"
     mkdir -p "$found"
