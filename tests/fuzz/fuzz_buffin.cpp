@@ -19,7 +19,7 @@
 #include "core/duration_text.h"
 #include "core/number_text.h"
 #include "core/work_unit_rate.h"
-#include "fuzz_check.h"
+#include "fuzz_support.h"
 
 #include <cmath>
 #include <cstdint>
@@ -37,20 +37,6 @@ namespace {
 std::string g_input; // for the report of a broken property
 
 #define CHECK(condition) FUZZ_CHECK(condition, g_input)
-
-std::vector<std::string> lines(std::string_view input, std::size_t count)
-{
-    std::vector<std::string> result;
-    while (result.size() < count && !input.empty()) {
-        std::size_t newline = input.find('\n');
-        result.emplace_back(input.substr(0, newline));
-        if (newline == std::string_view::npos)
-            break;
-        input.remove_prefix(newline + 1);
-    }
-    result.resize(count);
-    return result;
-}
 
 // Whole seconds of a fixed-point time, halves to even.
 std::int64_t wholeSeconds(Fixed time)
@@ -162,6 +148,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     std::string_view input(reinterpret_cast<const char*>(data), size);
     g_input.assign(input);
-    check(lines(input, 4));
+    check(fuzz::inputLines(input, 4));
     return 0;
 }

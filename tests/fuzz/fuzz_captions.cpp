@@ -23,7 +23,7 @@
 #include "core/number_text.h"
 #include "core/progress_caption.h"
 #include "core/work_unit_rate.h"
-#include "fuzz_check.h"
+#include "fuzz_support.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

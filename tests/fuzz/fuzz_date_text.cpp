@@ -21,7 +21,7 @@
 #include "core/date_span.h"
 #include "core/day_count.h"
 #include "core/number_text.h"
-#include "fuzz_check.h"
+#include "fuzz_support.h"
 
 #include <cmath>
 #include <cstdint>
@@ -129,20 +129,6 @@ std::optional<Int32> calendarCount(const Date& s, const Date& e)
         return head + a + b;
     }
     return std::nullopt;
-}
-
-std::vector<std::string> lines(std::string_view input, std::size_t count)
-{
-    std::vector<std::string> result;
-    while (result.size() < count && !input.empty()) {
-        std::size_t newline = input.find('\n');
-        result.emplace_back(input.substr(0, newline));
-        if (newline == std::string_view::npos)
-            break;
-        input.remove_prefix(newline + 1);
-    }
-    result.resize(count);
-    return result;
 }
 
 void checkCounts(const std::string& a, const std::string& b, const std::string& c)
@@ -276,7 +262,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     std::string_view input(reinterpret_cast<const char*>(data), size);
     g_input.assign(input);
-    std::vector<std::string> line = lines(input, 7);
+    std::vector<std::string> line = fuzz::inputLines(input, 7);
     checkCounts(line[0], line[1], line[2]);
     checkDateSpan(line);
     return 0;

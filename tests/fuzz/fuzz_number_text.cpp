@@ -16,7 +16,7 @@
 #include "core/group_thousands.h"
 #include "core/number_text.h"
 #include "core/work_unit_rate.h"
-#include "fuzz_check.h"
+#include "fuzz_support.h"
 
 #include <cmath>
 #include <cstdint>

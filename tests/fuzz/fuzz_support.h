@@ -1,14 +1,33 @@
 #pragma once
 
-// A property that a fuzz target checks: when it is broken, the target names
-// it with the input that broke it and aborts, which libFuzzer reports as a
-// crash and keeps the input.
+// What the fuzz targets share: splitting an input into the texts of its
+// lines, and the report of a broken property. A target that finds a property
+// broken names it with the input that broke it and aborts, which libFuzzer
+// reports as a crash, keeping the input.
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace veltrane::fuzz {
+
+// The first count lines of input, split at LF; lines the input lacks are
+// empty.
+inline std::vector<std::string> inputLines(std::string_view input, std::size_t count)
+{
+    std::vector<std::string> result;
+    while (result.size() < count && !input.empty()) {
+        const std::size_t newline = input.find('\n');
+        result.emplace_back(input.substr(0, newline));
+        if (newline == std::string_view::npos)
+            break;
+        input.remove_prefix(newline + 1);
+    }
+    result.resize(count);
+    return result;
+}
 
 [[noreturn]] inline void failProperty(const char* what, std::string_view input)
 {
