@@ -48,7 +48,7 @@ bool FileLock::tryLockFor(std::chrono::milliseconds wait)
 FileLock::Attempt FileLock::tryLockOnce()
 {
     const QByteArray path = QFile::encodeName(m_path);
-    const int handle = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    const int handle = ::open(path.constData(), O_RDONLY | O_CREAT | O_CLOEXEC, 0644);
     if (handle < 0)
         return errno == EINTR ? Attempt::Busy : Attempt::Impossible;
     if (::flock(handle, LOCK_EX | LOCK_NB) != 0) {
