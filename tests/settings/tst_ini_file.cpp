@@ -7,6 +7,7 @@
 #include "ui/toolkit/program_info.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -39,6 +40,7 @@ private slots:
     void valueAlreadyStoredNeedsNoLock();
     void lockLeftByACrashedWriterIsTakenOver();
     void replacingKeepsPermissionsAndLeavesNoTemporaryFile();
+    void settingsFileThatIsALinkStaysALink();
     void twoProcessesLoseNoKey();
     void writerKilledAtRandomLeavesOldOrNewFile();
 
@@ -247,6 +249,21 @@ void TestIniFile::replacingKeepsPermissionsAndLeavesNoTemporaryFile()
     QCOMPARE(readBytes(m_path), "[s]\nn=1\n");
     QCOMPARE(QFile::permissions(m_path), permissions);
     QCOMPARE(entries(), "veltrane.ini");
+}
+
+void TestIniFile::settingsFileThatIsALinkStaysALink()
+{
+    // A settings file kept elsewhere, with a link to it beside the program.
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath(QStringLiteral("kept.ini"));
+    QVERIFY(writeBytes(target, "[s]\nk=1\n"));
+    QVERIFY(QFile::link(target, m_path));
+
+    WriteINI(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("2"));
+    QCOMPARE(QFileInfo(m_path).symLinkTarget(), target);
+    QCOMPARE(readBytes(target), "[s]\nk=2\n");
+    QCOMPARE(entries(), "veltrane.ini");
+    QCOMPARE(QDir(elsewhere.path()).entryList(QDir::Files), QStringList{"kept.ini"});
 }
 
 void TestIniFile::twoProcessesLoseNoKey()
