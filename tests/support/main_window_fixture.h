@@ -7,6 +7,7 @@
 #include "ui/toolkit/check_box.h"
 #include "ui/toolkit/combo_box.h"
 #include "ui/toolkit/label.h"
+#include "ui/toolkit/multi_line_text_field.h"
 #include "ui/toolkit/text_field.h"
 
 #include <QApplication>
@@ -49,15 +50,19 @@ public:
     QPushButton* button(const char* name) const { return control<QPushButton>(name); }
     ComboBox* combo() const { return control<ComboBox>("cmbThemes"); }
 
-    QString text(const char* name) const
+    QString text(const char* name) const { return textOf(control<QWidget>(name)); }
+
+    // What a field, label or button of any window shows.
+    static QString textOf(QWidget* widget)
     {
-        QWidget* widget = control<QWidget>(name);
         if (auto edit = qobject_cast<QLineEdit*>(widget))
             return edit->text();
         if (auto label = qobject_cast<QLabel*>(widget))
             return label->text();
         if (auto button = qobject_cast<QAbstractButton*>(widget))
             return button->text();
+        if (auto multi = qobject_cast<MultiLineTextField*>(widget))
+            return multi->text();
         return {};
     }
 

@@ -78,19 +78,6 @@ const QStringList EdgeValues = {"",   " ",   "  ",   "-0",        "9999999999999
                                 ",",  ".",   "-",    "2147483648", "-2147483649",          "0,00001",
                                 "1,", ",5",  "1.2,3", "١٢٣",       "€",                    "\xC3\xA9"};
 
-QString fieldText(QWidget* widget)
-{
-    if (auto edit = qobject_cast<QLineEdit*>(widget))
-        return edit->text();
-    if (auto label = qobject_cast<QLabel*>(widget))
-        return label->text();
-    if (auto button = qobject_cast<QAbstractButton*>(widget))
-        return button->text();
-    if (auto multi = qobject_cast<MultiLineTextField*>(widget))
-        return multi->text();
-    return {};
-}
-
 // Types text key by key; characters beyond ASCII come as keys that carry
 // only their text, as from an input method.
 void typeKeys(QWidget* widget, const QString& text)
@@ -554,7 +541,7 @@ QMap<QString, QString> Monkey::snapshotOf(QWidget* window) const
         if (auto box = qobject_cast<CheckBox*>(control))
             snapshot[control->objectName()] = QString::number(box->value());
         else
-            snapshot[control->objectName()] = fieldText(control);
+            snapshot[control->objectName()] = MainWindowFixture::textOf(control);
     }
     return snapshot;
 }
@@ -629,7 +616,7 @@ void Monkey::clickControl()
     const QString name = control->objectName();
     const QString clipboardBefore = QGuiApplication::clipboard()->text();
     const qsizetype urlsBefore = m_urls.opened.size();
-    const QString caption = fieldText(control);
+    const QString caption = MainWindowFixture::textOf(control);
     log(QStringLiteral("click %1 in %2").arg(name, window->objectName()));
     clickThrough(window, control);
     settle();
