@@ -58,8 +58,8 @@ FileLock::Attempt FileLock::tryLockOnce()
     }
     // The holder before us may have removed the file between our open and
     // our lock; a lock on a file that is no longer there guards nothing.
-    struct stat held {};
-    struct stat named {};
+    struct stat held = {};
+    struct stat named = {};
     if (::fstat(handle, &held) != 0 || ::stat(path.constData(), &named) != 0 ||
         held.st_dev != named.st_dev || held.st_ino != named.st_ino) {
         ::close(handle);

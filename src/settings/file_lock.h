@@ -24,7 +24,12 @@ public:
     bool tryLockFor(std::chrono::milliseconds wait);
 
 private:
-    enum class Attempt { Locked, Busy, Impossible };
+    enum class Attempt
+    {
+        Locked,
+        Busy,
+        Impossible
+    };
     Attempt tryLockOnce();
 
     QString m_path;

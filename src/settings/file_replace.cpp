@@ -45,7 +45,7 @@ bool replaceFileContent(const QString& path, const QByteArray& content)
     const QByteArray file = QFile::encodeName(target);
     const QByteArray scratch = QFile::encodeName(target + QStringLiteral(".new"));
 
-    struct stat old {};
+    struct stat old = {};
     const bool replacing = ::stat(file.constData(), &old) == 0;
     if (replacing && !S_ISREG(old.st_mode))
         return false;

@@ -268,9 +268,8 @@ QString trimmedText(const QString& text)
 // U+FEFF at the start of a value is part of it.
 QString decoded(const QByteArray& bytes)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8,
-                           QStringDecoder::Flag::Stateless |
-                               QStringDecoder::Flag::ConvertInitialBom);
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                     QStringDecoder::Flag::ConvertInitialBom);
     QString text = decoder.decode(bytes);
     if (decoder.hasError())
         return QString::fromLatin1(bytes);
@@ -424,8 +423,8 @@ void putFile(const std::string& bytes)
 const char* const alphabet[] = {"s", "Calculate", "Main", "KeyRate", "k", "a", "Math WuDone", "t"};
 
 // UTF-16, as QString::fromUtf8 would drop a U+FEFF at the start.
-const char16_t* const oddPieces[] = {u" ", u"\t",     u"\"",         u"'",      u"=",   u"[",
-                                     u"]", u";",      u"\r",         u"\n",     u"\r\n", u"\u00E9",
+const char16_t* const oddPieces[] = {u" ",          u"\t",     u"\"",  u"'",  u"=",    u"[",
+                                     u"]",          u";",      u"\r",  u"\n", u"\r\n", u"\u00E9",
                                      u"\U0001F600", u"\uFEFF", u"[x]", u"k=v"};
 
 QString fromBytes(const QByteArray& bytes)
@@ -625,10 +624,11 @@ void runOperation(FuzzedDataProvider& data, QStringList& known, QList<Pair>& use
     }
 
     const auto context = [&] {
-        return QStringLiteral("call: %1 section \"%2\" key \"%3\" value \"%4\"\nfile before: \"%5\"\n"
-                              "file after:  \"%6\"")
-            .arg(QString::fromLatin1(opName(op)), shown(section), shown(key),
-                 shown(value.left(80)), shown(before.left(400)), shown(fileBytes().left(400)));
+        return QStringLiteral(
+                   "call: %1 section \"%2\" key \"%3\" value \"%4\"\nfile before: \"%5\"\n"
+                   "file after:  \"%6\"")
+            .arg(QString::fromLatin1(opName(op)), shown(section), shown(key), shown(value.left(80)),
+                 shown(before.left(400)), shown(fileBytes().left(400)));
     };
 
     const std::optional<Model> expected = applied(modelBefore, op, section, key, value);

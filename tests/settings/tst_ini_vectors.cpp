@@ -169,6 +169,7 @@ void TestIniVectors::write_data()
     QTest::addColumn<QString>("value");
     QTest::addColumn<QByteArray>("after"); // null: still no file
 
+    // clang-format off
     QTest::newRow("new file") << QByteArray() << "App"
                               << "key"
                               << "string" << QByteArray("[App]\nkey=string\n");
@@ -281,6 +282,7 @@ void TestIniVectors::write_data()
     QTest::newRow("name line breaks become blanks") << QByteArray() << "a\nb"
                                                     << "k\r[x]"
                                                     << "v" << QByteArray("[a b]\nk [x]=v\n");
+    // clang-format on
 }
 
 void TestIniVectors::write()

@@ -163,9 +163,9 @@ void HostileSettingsTest::hugeFileIsReadAndKeptWhole()
 void HostileSettingsTest::nulBytesAndOverlongLinesAreKept()
 {
     const QByteArray nul("a\0b", 3);
-    const QByteArray content = "junk" + nul + "\n[Junk]\nNote=" + nul + '\n' +
-                               QByteArray(1024 * 1024, 'y') + '\n' + "Long=" +
-                               QByteArray(100000, 'z') + '\n' + storedSettings + "tail" + nul;
+    const QByteArray content =
+        "junk" + nul + "\n[Junk]\nNote=" + nul + '\n' + QByteArray(1024 * 1024, 'y') + '\n' +
+        "Long=" + QByteArray(100000, 'z') + '\n' + storedSettings + "tail" + nul;
     MainWindowFixture f;
     f.writeSettings(content);
 

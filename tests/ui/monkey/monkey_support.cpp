@@ -11,8 +11,8 @@
 
 #include <QClipboard>
 #include <QDesktopServices>
-#include <QGuiApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QRegularExpression>
 #include <QSignalBlocker>
@@ -29,7 +29,8 @@ const QString Title = QStringLiteral("Veltrane    [1.13 Build3]");
 const QString CalculateCaption = QStringLiteral("&Calculate from here");
 const QString RecalculateCaption = QStringLiteral("Re&calculate from here");
 const QString LayoutProgressCaption = QStringLiteral("0WU's 0%");
-const QString HistoryMissing = QStringLiteral("Can't find History-file\r\nFile: veltrane_history.txt");
+const QString HistoryMissing =
+    QStringLiteral("Can't find History-file\r\nFile: veltrane_history.txt");
 
 const char* const MainFields[] = {"txtKeys",   "txtCpu",    "txtStart",  "txtEnd",  "txtWus(0)",
                                   "txtWus(1)", "txtAmount", "txtWuDone", "txtWuEnd"};
@@ -58,13 +59,13 @@ const char* const MainClickable[] = {
 QStringList sensibleValues(const QString& field)
 {
     if (field == u"txtKeys")
-        return {"641.440", "100.358", "10.000", "9.999", "0", "5000", "1.234.567", "641440",
-                "641,440", "-5", "4.294.967.296"};
+        return {"641.440", "100.358", "10.000", "9.999",        "0", "5000", "1.234.567",
+                "641440",  "641,440", "-5",     "4.294.967.296"};
     if (field == u"txtCpu")
         return {"5", "24", "23,5", "0", "12", "7,5", "6,5", "1", "-3", "0,4", "25"};
     if (field == u"txtStart" || field == u"txtEnd")
         return {"30/10/2003", "01/01/2004", "11/04/2004", "29/02/2004", "31/12/1999",
-                "1/1/2000", "10/12/2026", "31/02/2003", "00/00/0000"};
+                "1/1/2000",   "10/12/2026", "31/02/2003", "00/00/0000"};
     if (field.startsWith(u"txtWus"))
         return {"0.54", "1", "100", "0,5", "0", "12,9", "-1", "0,00001", "99999999"};
     if (field == u"txtWuDone")
@@ -74,9 +75,11 @@ QStringList sensibleValues(const QString& field)
     return {"Standard Color", "DOS", "Corvid", "x"};
 }
 
+// clang-format off
 const QStringList EdgeValues = {"",   " ",   "  ",   "-0",        "99999999999999999999", "1e5",
                                 ",",  ".",   "-",    "2147483648", "-2147483649",          "0,00001",
                                 "1,", ",5",  "1.2,3", "١٢٣",       "€",                    "\xC3\xA9"};
+// clang-format on
 
 // Types text key by key; characters beyond ASCII come as keys that carry
 // only their text, as from an input method.
@@ -379,7 +382,8 @@ void Monkey::checkRestored(const QMap<QString, QString>& before, const QString& 
     expectText("txtStart", before[QStringLiteral("chkSetStartDate")] != u"1");
     expectText("txtEnd", before[QStringLiteral("chkSetEndDate")] != u"1");
     for (const char* name : {"chkDone", "chkShowMs", "chkSetStartDate", "chkSetEndDate"})
-        check(QString::number(m_fixture->checkBox(name)->value()) == before[QString::fromUtf8(name)],
+        check(QString::number(m_fixture->checkBox(name)->value()) ==
+                  before[QString::fromUtf8(name)],
               QStringLiteral("%1 comes back as %2, %3 was stored")
                   .arg(name)
                   .arg(m_fixture->checkBox(name)->value())
@@ -387,8 +391,9 @@ void Monkey::checkRestored(const QMap<QString, QString>& before, const QString& 
     bool number = false;
     const int theme = storedTheme.toInt(&number);
     const int expectedTheme = number && isThemeIndex(theme) ? theme : 0;
-    check(main()->themeIndex() == expectedTheme,
-          QStringLiteral("theme %1 after \"%2\" was stored").arg(main()->themeIndex()).arg(storedTheme));
+    check(main()->themeIndex() == expectedTheme, QStringLiteral("theme %1 after \"%2\" was stored")
+                                                     .arg(main()->themeIndex())
+                                                     .arg(storedTheme));
     if (expectedTheme != DosTheme)
         check(QString::number(m_fixture->checkBox("chkButtons")->value()) ==
                   before[QStringLiteral("chkButtons")],
@@ -477,9 +482,9 @@ void Monkey::typeInto(QWidget* window, QLineEdit* field, const QString& name)
         typed = QGuiApplication::clipboard()->text();
         QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
     } else {
-        static const Qt::Key keys[] = {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Z, Qt::Key_Y,
-                                       Qt::Key_X,         Qt::Key_C,      Qt::Key_Home,
-                                       Qt::Key_End};
+        static const Qt::Key keys[] = {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Z,
+                                       Qt::Key_Y,         Qt::Key_X,      Qt::Key_C,
+                                       Qt::Key_Home,      Qt::Key_End};
         const Qt::Key key = keys[pick(int(std::size(keys)))];
         const bool control = key == Qt::Key_Z || key == Qt::Key_Y || key == Qt::Key_X ||
                              key == Qt::Key_C || chance(0.3);
@@ -497,8 +502,9 @@ void Monkey::typeInto(QWidget* window, QLineEdit* field, const QString& name)
     if (m_queued) {
         // Queued clicks may have changed the field meanwhile.
     } else if (field->isReadOnly()) {
-        check(after == before, QStringLiteral("typing changed the read-only %1 from \"%2\" to \"%3\"")
-                                   .arg(name, shortened(before), shortened(after)));
+        check(after == before,
+              QStringLiteral("typing changed the read-only %1 from \"%2\" to \"%3\"")
+                  .arg(name, shortened(before), shortened(after)));
     } else if (limit > 0 && after.size() > std::max<qsizetype>(limit, before.size())) {
         fail(QStringLiteral("%1 holds %2 characters after typing, more than its limit %3")
                  .arg(name)
@@ -565,7 +571,7 @@ void Monkey::typeIntoBlockedWindow(QWidget* window)
         return;
     if (!m_queued)
         check(snapshotOf(window) == before,
-          QStringLiteral("%1 changed while a modal window was open").arg(window->objectName()));
+              QStringLiteral("%1 changed while a modal window was open").arg(window->objectName()));
 }
 
 void Monkey::pressKeyInWindow()
@@ -578,8 +584,8 @@ void Monkey::pressKeyInWindow()
     }
     if (!activate(window))
         return;
-    static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Tab,
-                                   Qt::Key_Backtab, Qt::Key_Escape};
+    static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Enter,   Qt::Key_Space,
+                                   Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Escape};
     const Qt::Key key = keys[pick(int(std::size(keys)))];
     QWidget* focus = QApplication::focusWidget();
     if (!focus || focus->window() != window)
@@ -628,19 +634,21 @@ void Monkey::clickControl()
         const QString summary = QGuiApplication::clipboard()->text();
         check(m_prompts.contains(QStringLiteral("Copyed to Clipboard")),
               QStringLiteral("2 Line Text showed %1").arg(m_prompts.join(u'|')));
-        check(summary.startsWith(QStringLiteral("With a rate of ") +
-                                 m_fixture->text("txtKeys") + QStringLiteral(" keys/sec, it takes ")),
+        check(summary.startsWith(QStringLiteral("With a rate of ") + m_fixture->text("txtKeys") +
+                                 QStringLiteral(" keys/sec, it takes ")),
               QStringLiteral("the summary reads \"%1\"").arg(shortened(summary)));
         check(summary.count(QStringLiteral("\r\n")) == 1 && !summary.endsWith(u'\n'),
               QStringLiteral("the summary is not two lines"));
     } else if (name == u"lblout") {
         const QString now = QGuiApplication::clipboard()->text();
         check(now == caption || now == clipboardBefore,
-              QStringLiteral("the clipboard holds \"%1\" after the copy question").arg(shortened(now)));
+              QStringLiteral("the clipboard holds \"%1\" after the copy question")
+                  .arg(shortened(now)));
     } else if (name == u"lblSite") {
         check(m_urls.opened.size() == urlsBefore + 1 &&
                   m_urls.opened.last() == QUrl(QStringLiteral("http://") + caption),
-              QStringLiteral("the site link opened %1 addresses").arg(m_urls.opened.size() - urlsBefore));
+              QStringLiteral("the site link opened %1 addresses")
+                  .arg(m_urls.opened.size() - urlsBefore));
     }
 }
 
@@ -731,7 +739,8 @@ void Monkey::openOrCloseWindow()
             if (chance(0.5))
                 clickThrough(modal, back);
             else
-                QTest::keyClick(modal->windowHandle(), chance(0.5) ? Qt::Key_Return : Qt::Key_Space);
+                QTest::keyClick(modal->windowHandle(),
+                                chance(0.5) ? Qt::Key_Return : Qt::Key_Space);
         } else {
             log(QStringLiteral("close %1").arg(modal->objectName()));
             modal->close();
@@ -931,9 +940,8 @@ void Monkey::checkAlways()
         // The window ends a little below its button until there is a
         // sentence, and then follows the sentence.
         auto sentence = MainWindowFixture::controlOf<Label>(buffIn, "lblout");
-        const int expected = twipsToPixels(sentence->isVisible()
-                                               ? pixelsToTwips(sentence->height()) + 3495
-                                               : 2520 + 3 * 375);
+        const int expected = twipsToPixels(
+            sentence->isVisible() ? pixelsToTwips(sentence->height()) + 3495 : 2520 + 3 * 375);
         check(buffIn->frameGeometry().height() == expected,
               QStringLiteral("Buff-In is %1 pixels tall, not %2")
                   .arg(buffIn->frameGeometry().height())
@@ -994,9 +1002,11 @@ void Monkey::checkSettingsFile()
     for (const char* section : {"Calculate", "Main"}) {
         int headers = 0;
         for (const QString& line : lines)
-            if (line.trimmed().compare(QStringLiteral("[%1]").arg(section), Qt::CaseInsensitive) == 0)
+            if (line.trimmed().compare(QStringLiteral("[%1]").arg(section), Qt::CaseInsensitive) ==
+                0)
                 ++headers;
-        check(headers <= 1, QStringLiteral("the settings file holds [%1] %2 times").arg(section).arg(headers));
+        check(headers <= 1,
+              QStringLiteral("the settings file holds [%1] %2 times").arg(section).arg(headers));
     }
     const QString themes = readSetting(settingKeys::Themes);
     bool number = false;
@@ -1015,7 +1025,8 @@ WindowState Monkey::stateOf(frmMain& window) const
     for (const char* name : MainLabels)
         state[QString::fromUtf8(name)] = window.findChild<Label*>(name)->caption();
     for (const char* name : MainCheckBoxes)
-        state[QString::fromUtf8(name)] = QString::number(window.findChild<CheckBox*>(name)->value());
+        state[QString::fromUtf8(name)] =
+            QString::number(window.findChild<CheckBox*>(name)->value());
     for (const char* name : MainButtons)
         state[QString::fromUtf8(name)] = window.findChild<QPushButton*>(name)->text();
     state[QStringLiteral("SecondsPerWu")] = QString::number(window.secondsPerWu().units());
@@ -1129,9 +1140,12 @@ void Monkey::compareWithFreshWindow()
         const QStringList dates{"30/10/2003", "01/01/2004", "11/04/2004", "29/02/2004"};
         const QStringList perHour{"0,54", "1", "2,5", "0.3"};
         const QStringList perDay{"12,9", "100", "24", "7.25"};
-        plan.typed = {{"txtKeys", keys[pick(5)]},        {"txtCpu", hours[pick(5)]},
-                      {"txtStart", dates[pick(4)]},      {"txtEnd", dates[pick(4)]},
-                      {"txtWuDone", QString::number(pick(20))}, {"txtWus(0)", perHour[pick(4)]},
+        plan.typed = {{"txtKeys", keys[pick(5)]},
+                      {"txtCpu", hours[pick(5)]},
+                      {"txtStart", dates[pick(4)]},
+                      {"txtEnd", dates[pick(4)]},
+                      {"txtWuDone", QString::number(pick(20))},
+                      {"txtWus(0)", perHour[pick(4)]},
                       {"txtWus(1)", perDay[pick(4)]}};
         plan.calculations = {0, 1, 2};
         std::shuffle(plan.calculations.begin(), plan.calculations.end(), m_random);
@@ -1175,9 +1189,8 @@ void Monkey::compareWithFreshWindow()
         const WindowState& theirs = fresh[i];
         const bool calculation = i < plan.calculations.size();
         const QString messages = theirs[QStringLiteral("messages")];
-        if (calculation &&
-            (theirs[QStringLiteral("SecondsPerWu")] != freshTimeBefore || messages.isEmpty() ||
-             messages == u"To low!\r\nSetted to 10.000"))
+        if (calculation && (theirs[QStringLiteral("SecondsPerWu")] != freshTimeBefore ||
+                            messages.isEmpty() || messages == u"To low!\r\nSetted to 10.000"))
             timeSet = true;
         if (!calculation && !timeSet)
             break;

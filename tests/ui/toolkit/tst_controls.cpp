@@ -64,6 +64,7 @@ void ControlsTest::pastedLinesEndAtTheFirstLineBreak_data()
     QTest::addColumn<int>("limit");
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("after");
+    // clang-format off
     QTest::newRow("two-line summary over the whole text")
         << "641.440" << -1 << 0 << "With a rate of 1\r\nIf he/she started" << "With a rate of 1";
     QTest::newRow("line feed alone") << "" << 0 << 0 << "12\n34\n" << "12";
@@ -72,6 +73,7 @@ void ControlsTest::pastedLinesEndAtTheFirstLineBreak_data()
     QTest::newRow("line break first") << "24" << 2 << 0 << "\r\n7" << "24";
     QTest::newRow("limited field") << "" << 0 << 10 << "01/01/2004 and\r\nmore" << "01/01/2004";
     QTest::newRow("one line") << "5" << 1 << 0 << "0,5" << "50,5";
+    // clang-format on
 }
 
 void ControlsTest::pastedLinesEndAtTheFirstLineBreak()
@@ -109,6 +111,7 @@ void ControlsTest::typingLimitCountsWhatIsLeftOfTheText_data()
     QTest::addColumn<int>("selectionLength");
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("after");
+    // clang-format off
     QTest::newRow("over the whole of a longer text")
         << "01/01/2004 and more" << 0 << 19 << "31/12/2004 and later" << "31/12/2004";
     QTest::newRow("over the end of a longer text")
@@ -119,6 +122,7 @@ void ControlsTest::typingLimitCountsWhatIsLeftOfTheText_data()
     QTest::newRow("at the end, with room") << "123" << 3 << 0 << "4567890123" << "1234567890";
     QTest::newRow("into the middle") << "12345678" << 4 << 0 << "abcdef" << "1234ab5678";
     QTest::newRow("over a part, with room") << "12345678" << 2 << 4 << "abcdefgh" << "12abcdef78";
+    // clang-format on
 }
 
 void ControlsTest::typingLimitCountsWhatIsLeftOfTheText()
