@@ -15,12 +15,12 @@
 // goes into fresh memory, and a process that has already held the text once
 // would open it again about twice as fast. The two measurements take turns.
 //   QT_QPA_PLATFORM=offscreen veltrane_bench_history_open [runs]
+#include "program/program_info.h"
 #include "ui/history/history_file.h"
 #include "ui/main/frm_main.h"
 #include "ui/toolkit/message_box.h"
 #include "ui/toolkit/multi_line_text_field.h"
 #include "ui/toolkit/palette_color.h"
-#include "ui/toolkit/program_info.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

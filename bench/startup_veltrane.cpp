@@ -10,9 +10,9 @@
 // settings beside the real program. Closing the window at the end stores the
 // settings as the program does; the script puts the same file back before
 // every run, so every run reads and writes the same.
+#include "program/program_info.h"
 #include "quit_after_first_paint.h"
 #include "ui/main/frm_main.h"
-#include "ui/toolkit/program_info.h"
 
 #include <QApplication>
 #include <QDir>

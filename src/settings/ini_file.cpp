@@ -1,10 +1,10 @@
 #include "settings/ini_file.h"
 
+#include "program/program_files.h"
+#include "program/program_info.h"
 #include "settings/file_lock.h"
 #include "settings/file_replace.h"
 #include "settings/ini_text.h"
-#include "ui/toolkit/program_files.h"
-#include "ui/toolkit/program_info.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 // Which file ReadINI and WriteINI use, and that writes never damage it: not
 // when they fail, not when another program writes at the same time.
 
+#include "program/program_info.h"
 #include "settings/ini_file.h"
 #include "support/temporary_program_folder.h"
 #include "support/test_files.h"
-#include "ui/toolkit/program_info.h"
 
 #include <QDir>
 #include <QFileInfo>

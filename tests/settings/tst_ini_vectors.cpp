@@ -1,10 +1,10 @@
 // What ReadINI returns and what WriteINI leaves in the file, byte for byte,
 // for settings files as people and older versions of the program wrote them.
 
+#include "program/program_info.h"
 #include "settings/ini_file.h"
 #include "support/temporary_program_folder.h"
 #include "support/test_files.h"
-#include "ui/toolkit/program_info.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,11 +1,11 @@
 // The stored values of the program: their defaults, and that each one reads
 // back what was written for it.
 
+#include "program/program_info.h"
 #include "settings/ini_file.h"
 #include "settings/setting_keys.h"
 #include "support/temporary_program_folder.h"
 #include "support/test_files.h"
-#include "ui/toolkit/program_info.h"
 
 #include <QTemporaryDir>
 #include <QTest>

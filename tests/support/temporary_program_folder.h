@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/toolkit/program_info.h"
+#include "program/program_info.h"
 
 #include <QTemporaryDir>
 

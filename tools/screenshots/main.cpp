@@ -3,11 +3,11 @@
 // each of the five themes, and the History window, which has no theme. It
 // starts from a fresh settings file in a temporary folder.
 //   veltrane_screenshots <output folder>
+#include "program/program_info.h"
 #include "settings/ini_file.h"
 #include "ui/main/frm_main.h"
 #include "ui/theme/theme_table.h"
 #include "ui/toolkit/message_box.h"
-#include "ui/toolkit/program_info.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 #include "ui/about/frm_about.h"
 
+#include "program/program_info.h"
 #include "ui/about/about_window_layout.h"
 #include "ui/main/frm_main.h"
 #include "ui/theme/apply_theme.h"
 #include "ui/toolkit/label.h"
-#include "ui/toolkit/program_info.h"
 #include "ui/toolkit/program_logo.h"
 #include "ui/toolkit/twips.h"
 

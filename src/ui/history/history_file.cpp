@@ -1,7 +1,7 @@
 #include "ui/history/history_file.h"
 
-#include "ui/toolkit/program_files.h"
-#include "ui/toolkit/program_info.h"
+#include "program/program_files.h"
+#include "program/program_info.h"
 
 #include <QStringDecoder>
 

@@ -1,6 +1,6 @@
 #include "ui/toolkit/message_box.h"
 
-#include "ui/toolkit/program_info.h"
+#include "program/program_info.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -2,11 +2,11 @@
 // program in a folder of its own, in the user's configuration folder and the
 // installation's data folder for an installed copy or an unwritable folder.
 
+#include "program/program_files.h"
+#include "program/program_info.h"
 #include "settings/ini_file.h"
 #include "support/test_files.h"
 #include "ui/history/history_file.h"
-#include "ui/toolkit/program_files.h"
-#include "ui/toolkit/program_info.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "ui/toolkit/program_info.h"
+#include "program/program_info.h"
 
 #include "core/version.h"
 #include "core/version_text.h"

@@ -1,6 +1,6 @@
-#include "ui/toolkit/program_files.h"
+#include "program/program_files.h"
 
-#include "ui/toolkit/program_info.h"
+#include "program/program_info.h"
 
 #include <QDir>
 #include <QFileInfo>
