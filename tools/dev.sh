@@ -23,11 +23,13 @@ PACKAGES=(
 HEADLESS_PACKAGES=(xvfb xauth)
 
 # The tests also drive the real program on a virtual X display, check the
-# installed desktop files and build the Debian package.
+# installed desktop files, build the Debian package and check that the tree
+# is formatted.
 TEST_PACKAGES=(
   xvfb xauth xdotool
   appstream desktop-file-utils librsvg2-bin
   dpkg-dev file
+  clang-format
 )
 
 # The sanitizer build and the fuzz targets: clang, its sanitizer and libFuzzer
