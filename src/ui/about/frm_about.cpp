@@ -38,12 +38,12 @@ void frmAbout::buildWindow()
     move(origin + twipsPoint(layout::ScreenLeft, layout::ScreenTop));
 
     const ControlsByName controls = buildWindowControls(this, layout::lines(), layout::controls());
-    auto image = qobject_cast<QLabel*>(controls.value(QStringLiteral("Image1")));
+    auto image = requiredControl<QLabel>(controls, "Image1");
     image->setPixmap(programLogo());
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblVersion = qobject_cast<Label*>(controls.value(QStringLiteral("lblVersion")));
-    lblUse = qobject_cast<Label*>(controls.value(QStringLiteral("lblUse")));
-    cmdBack = qobject_cast<QPushButton*>(controls.value(QStringLiteral("cmdBack")));
+    lblVersion = requiredControl<Label>(controls, "lblVersion");
+    lblUse = requiredControl<Label>(controls, "lblUse");
+    cmdBack = requiredControl<QPushButton>(controls, "cmdBack");
     cmdBack->setFocus();
 }
 

@@ -38,9 +38,9 @@ void frmBuffIn::buildWindow()
     setMouseTracking(true);
 
     const ControlsByName controls = buildWindowControls(this, {}, layout::controls());
-    txtBuffIn = qobject_cast<TextField*>(controls.value(QStringLiteral("txtBuffIn")));
-    cmdCalculate = qobject_cast<QPushButton*>(controls.value(QStringLiteral("cmdCalculate")));
-    lblout = qobject_cast<Label*>(controls.value(QStringLiteral("lblout")));
+    txtBuffIn = requiredControl<TextField>(controls, "txtBuffIn");
+    cmdCalculate = requiredControl<QPushButton>(controls, "cmdCalculate");
+    lblout = requiredControl<Label>(controls, "lblout");
     lblout->setMouseTracking(true);
     lblout->hide();
     txtBuffIn->setFocus();

@@ -33,13 +33,6 @@ int frmMain::themeIndex() const
     return cmbThemes->listIndex();
 }
 
-template <class Control> Control* frmMain::control(const char* name) const
-{
-    auto found = findChild<Control*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
-    Q_ASSERT_X(found, "frmMain", name);
-    return found;
-}
-
 void frmMain::buildWindow()
 {
     namespace layout = mainWindowLayout;
@@ -51,39 +44,41 @@ void frmMain::buildWindow()
     setFont(fontFor(fonts::TimesNewRoman975));
     setMouseTracking(true);
 
-    buildWindowControls(this, layout::lines(), layout::controls());
+    const ControlsByName controls = buildWindowControls(this, layout::lines(), layout::controls());
 
-    txtKeys = control<TextField>("txtKeys");
-    txtCpu = control<TextField>("txtCpu");
-    txtStart = control<TextField>("txtStart");
-    txtEnd = control<TextField>("txtEnd");
-    txtWus = {control<TextField>("txtWus(0)"), control<TextField>("txtWus(1)")};
-    txtAmount = control<TextField>("txtAmount");
-    txtWuDone = control<TextField>("txtWuDone");
-    txtWuEnd = control<TextField>("txtWuEnd");
-    lblWu = control<Label>("lblWu");
-    lblWUsProc = {control<Label>("lblWUsProc(0)"), control<Label>("lblWUsProc(1)")};
-    lblAmountProc = control<Label>("lblAmountProc");
-    lblWuEnd = control<Label>("lblWuEnd");
-    lblDayCount = control<Label>("Label1(7)");
-    lblSite = control<Label>("lblSite");
-    chkSetStartDate = control<CheckBox>("chkSetStartDate");
-    chkSetEndDate = control<CheckBox>("chkSetEndDate");
-    chkShowMs = control<CheckBox>("chkShowMs");
-    chkDone = control<CheckBox>("chkDone");
-    chkCPU = control<CheckBox>("chkCPU");
-    chkButtons = control<CheckBox>("chkButtons");
-    cmbThemes = control<ComboBox>("cmbThemes");
-    cmdCalculate = {control<QPushButton>("cmdCalculate(0)"),
-                    control<QPushButton>("cmdCalculate(1)"),
-                    control<QPushButton>("cmdCalculate(2)")};
-    cmdDateNow = control<QPushButton>("cmdDateNow");
-    cmdDateEnd = control<QPushButton>("cmdDateEnd");
-    cmdBuffIn = control<QPushButton>("cmdBuffIn");
-    cmdAbout = control<QPushButton>("cmdAbout");
-    cmdHistory = control<QPushButton>("cmdHistory");
-    cmd1Line = control<QPushButton>("cmd1Line");
-    cmdEnd = control<QPushButton>("cmdEnd");
+    txtKeys = requiredControl<TextField>(controls, "txtKeys");
+    txtCpu = requiredControl<TextField>(controls, "txtCpu");
+    txtStart = requiredControl<TextField>(controls, "txtStart");
+    txtEnd = requiredControl<TextField>(controls, "txtEnd");
+    txtWus = {requiredControl<TextField>(controls, "txtWus(0)"),
+              requiredControl<TextField>(controls, "txtWus(1)")};
+    txtAmount = requiredControl<TextField>(controls, "txtAmount");
+    txtWuDone = requiredControl<TextField>(controls, "txtWuDone");
+    txtWuEnd = requiredControl<TextField>(controls, "txtWuEnd");
+    lblWu = requiredControl<Label>(controls, "lblWu");
+    lblWUsProc = {requiredControl<Label>(controls, "lblWUsProc(0)"),
+                  requiredControl<Label>(controls, "lblWUsProc(1)")};
+    lblAmountProc = requiredControl<Label>(controls, "lblAmountProc");
+    lblWuEnd = requiredControl<Label>(controls, "lblWuEnd");
+    lblDayCount = requiredControl<Label>(controls, "Label1(7)");
+    lblSite = requiredControl<Label>(controls, "lblSite");
+    chkSetStartDate = requiredControl<CheckBox>(controls, "chkSetStartDate");
+    chkSetEndDate = requiredControl<CheckBox>(controls, "chkSetEndDate");
+    chkShowMs = requiredControl<CheckBox>(controls, "chkShowMs");
+    chkDone = requiredControl<CheckBox>(controls, "chkDone");
+    chkCPU = requiredControl<CheckBox>(controls, "chkCPU");
+    chkButtons = requiredControl<CheckBox>(controls, "chkButtons");
+    cmbThemes = requiredControl<ComboBox>(controls, "cmbThemes");
+    cmdCalculate = {requiredControl<QPushButton>(controls, "cmdCalculate(0)"),
+                    requiredControl<QPushButton>(controls, "cmdCalculate(1)"),
+                    requiredControl<QPushButton>(controls, "cmdCalculate(2)")};
+    cmdDateNow = requiredControl<QPushButton>(controls, "cmdDateNow");
+    cmdDateEnd = requiredControl<QPushButton>(controls, "cmdDateEnd");
+    cmdBuffIn = requiredControl<QPushButton>(controls, "cmdBuffIn");
+    cmdAbout = requiredControl<QPushButton>(controls, "cmdAbout");
+    cmdHistory = requiredControl<QPushButton>(controls, "cmdHistory");
+    cmd1Line = requiredControl<QPushButton>(controls, "cmd1Line");
+    cmdEnd = requiredControl<QPushButton>(controls, "cmdEnd");
 
     // The list starts with no item selected and its edit part showing its name.
     cmbThemes->addItems(layout::themeItems());
@@ -92,9 +87,10 @@ void frmMain::buildWindow()
 
     setPaletteColor(this, QPalette::Window, layout::LayoutBackground);
     for (const char* name : layout::layoutColoredCheckBoxes())
-        setPaletteColor(control<CheckBox>(name), QPalette::Window, layout::LayoutBackground);
+        setPaletteColor(requiredControl<CheckBox>(controls, name), QPalette::Window,
+                        layout::LayoutBackground);
     for (const char* name : layout::layoutColoredButtons())
-        setPaletteColor(control<QPushButton>(name), QPalette::Button,
+        setPaletteColor(requiredControl<QPushButton>(controls, name), QPalette::Button,
                         layout::LayoutButtonBackground);
 
     txtKeys->setFocus();

@@ -92,8 +92,6 @@ private:
     void Form_MouseMove();
     void lblSite_Click();
 
-    template <class Control> Control* control(const char* name) const;
-
     TextField* txtKeys = nullptr;
     TextField* txtCpu = nullptr;
     TextField* txtStart = nullptr;

@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 namespace veltrane {
@@ -146,6 +147,12 @@ ControlsByName buildWindowControls(QWidget* window, std::span<const LineRow> lin
     }
     chainFocus(std::move(focusable));
     return byName;
+}
+
+void missingControl(const char* name, const char* kind)
+{
+    qFatal("The window has no control \"%s\" of the kind %s", name, kind);
+    std::abort();
 }
 
 } // namespace veltrane

@@ -6,10 +6,9 @@
 #include <QFont>
 #include <QHash>
 #include <QString>
+#include <QWidget>
 
 #include <span>
-
-class QWidget;
 
 namespace veltrane {
 
@@ -81,5 +80,19 @@ using ControlsByName = QHash<QString, QWidget*>;
 // Each control takes its name as objectName; focus follows the tab indices.
 ControlsByName buildWindowControls(QWidget* window, std::span<const LineRow> lines,
                                    std::span<const ControlRow> controls);
+
+// Stops the program: a window asked for a control its layout does not have.
+[[noreturn]] void missingControl(const char* name, const char* kind);
+
+// The control called name, of the kind the window's code expects. A name or
+// kind that its layout does not have is a mistake in the program, so it stops
+// at once, in every build, instead of running on with a control missing.
+template <class Control> Control* requiredControl(const ControlsByName& controls, const char* name)
+{
+    auto found = qobject_cast<Control*>(controls.value(QString::fromUtf8(name)));
+    if (!found)
+        missingControl(name, Control::staticMetaObject.className());
+    return found;
+}
 
 } // namespace veltrane

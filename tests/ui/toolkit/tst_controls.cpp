@@ -2,13 +2,17 @@
 #include "support/scripted_message_boxes.h"
 #include "ui/toolkit/check_box.h"
 #include "ui/toolkit/combo_box.h"
+#include "ui/toolkit/control_table.h"
 #include "ui/toolkit/message_box.h"
 #include "ui/toolkit/pending_events.h"
 #include "ui/toolkit/text_field.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -44,6 +48,8 @@ private slots:
     void comboBoxTypingLeavesNoItemSelected();
     void doEventsRepaints();
     void messageBoxTitleDefaultsToTheProgram();
+    void lookUpOfAMissingControlStops_data();
+    void lookUpOfAMissingControlStops();
 };
 
 void ControlsTest::fieldChangesOnlyWhenTheTextDiffers()
@@ -222,5 +228,56 @@ void ControlsTest::messageBoxTitleDefaultsToTheProgram()
     QCOMPARE(boxes.shown()[1].title, QStringLiteral("Other"));
 }
 
-QTEST_MAIN(ControlsTest)
+void ControlsTest::lookUpOfAMissingControlStops_data()
+{
+    QTest::addColumn<QString>("lookUp");
+    QTest::addColumn<bool>("stops");
+    QTest::newRow("the name and kind of the layout") << "txtKeys:TextField" << false;
+    QTest::newRow("a misspelt name") << "txtKey:TextField" << true;
+    QTest::newRow("the name of a control of another kind") << "txtKeys:QPushButton" << true;
+}
+
+// Release builds too: the look-up runs in a child process of this test,
+// which is built as the program is.
+void ControlsTest::lookUpOfAMissingControlStops()
+{
+    QFETCH(QString, lookUp);
+    QFETCH(bool, stops);
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("VELTRANE_LOOK_UP"), lookUp);
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY(child.waitForFinished(60000));
+    const QString errors = QString::fromUtf8(child.readAllStandardError());
+    if (stops) {
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        QVERIFY2(errors.contains(lookUp.section(u':', 0, 0)), qPrintable(errors));
+    } else {
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 0);
+    }
+}
+
+// The child of lookUpOfAMissingControlStops: a window with one field,
+// txtKeys, asked for "name:kind".
+int lookUpOneControl(const QString& lookUp)
+{
+    QWidget window;
+    ControlsByName controls;
+    controls.insert(QStringLiteral("txtKeys"), new TextField(&window));
+    const QByteArray name = lookUp.section(u':', 0, 0).toUtf8();
+    if (lookUp.section(u':', 1) == u"QPushButton")
+        return requiredControl<QPushButton>(controls, name.constData()) ? 0 : 1;
+    return requiredControl<TextField>(controls, name.constData()) ? 0 : 1;
+}
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    if (qEnvironmentVariableIsSet("VELTRANE_LOOK_UP"))
+        return lookUpOneControl(qEnvironmentVariable("VELTRANE_LOOK_UP"));
+    ControlsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_controls.moc"
