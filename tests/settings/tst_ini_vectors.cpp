@@ -69,83 +69,68 @@ void TestIniVectors::read_data()
     QTest::addColumn<QString>("expected");
 
     const QString d = QStringLiteral("d");
-    QTest::newRow("names ignore ASCII case") << QByteArray("[s]\nk=v\n") << "S"
-                                             << "K" << d << "v";
+    // clang-format off
+    QTest::newRow("names ignore ASCII case") << QByteArray("[s]\nk=v\n") << "S" << "K" << d << "v";
     QTest::newRow("non-ASCII letters keep their case")
         << QByteArray("[\xC3\x96]\nk=v\n") << QStringLiteral("\u00F6") << "k" << d << d;
-    QTest::newRow("UTF-8 names") << QByteArray("[Gr\xC3\xB6\xC3\x9F"
-                                               "e]\nH\xC3\xB6he=1\n")
-                                 << QStringLiteral("Gr\u00F6\u00DFe") << QStringLiteral("H\u00F6he")
-                                 << d << "1";
+    QTest::newRow("UTF-8 names")
+        << QByteArray("[Gr\xC3\xB6\xC3\x9F" "e]\nH\xC3\xB6he=1\n")
+        << QStringLiteral("Gr\u00F6\u00DFe") << QStringLiteral("H\u00F6he") << d << "1";
     QTest::newRow("blanks trimmed, no end-of-line comment")
-        << QByteArray("[ s ]\n k = v ; c\n") << "s"
-        << "k" << d << "v ; c";
-    QTest::newRow("tabs trimmed") << QByteArray("\t[s]\t\n\tk\t=\tv\t\n") << "s"
-                                  << "k" << d << "v";
-    QTest::newRow("double quotes removed") << QByteArray("[s]\nk=\"a b\"\n") << "s"
-                                           << "k" << d << "a b";
-    QTest::newRow("single quotes removed") << QByteArray("[s]\nk='a b'\n") << "s"
-                                           << "k" << d << "a b";
-    QTest::newRow("lone quote kept") << QByteArray("[s]\nk=\"ab\n") << "s"
-                                     << "k" << d << "\"ab";
-    QTest::newRow("mismatched quotes kept") << QByteArray("[s]\nk=\"ab'\n") << "s"
-                                            << "k" << d << "\"ab'";
-    QTest::newRow("value keeps later equals signs") << QByteArray("[s]\nk=a=b\n") << "s"
-                                                    << "k" << d << "a=b";
-    QTest::newRow("empty value is not the default") << QByteArray("[s]\nk=\n") << "s"
-                                                    << "k" << d << "";
-    QTest::newRow("line without equals is no key") << QByteArray("[s]\nk\n") << "s"
-                                                   << "k" << d << d;
-    QTest::newRow("first duplicate key wins") << QByteArray("[s]\nk=1\nk=2\n") << "s"
-                                              << "k" << d << "1";
+        << QByteArray("[ s ]\n k = v ; c\n") << "s" << "k" << d << "v ; c";
+    QTest::newRow("tabs trimmed") << QByteArray("\t[s]\t\n\tk\t=\tv\t\n") << "s" << "k" << d << "v";
+    QTest::newRow("double quotes removed")
+        << QByteArray("[s]\nk=\"a b\"\n") << "s" << "k" << d << "a b";
+    QTest::newRow("single quotes removed")
+        << QByteArray("[s]\nk='a b'\n") << "s" << "k" << d << "a b";
+    QTest::newRow("lone quote kept") << QByteArray("[s]\nk=\"ab\n") << "s" << "k" << d << "\"ab";
+    QTest::newRow("mismatched quotes kept")
+        << QByteArray("[s]\nk=\"ab'\n") << "s" << "k" << d << "\"ab'";
+    QTest::newRow("value keeps later equals signs")
+        << QByteArray("[s]\nk=a=b\n") << "s" << "k" << d << "a=b";
+    QTest::newRow("empty value is not the default")
+        << QByteArray("[s]\nk=\n") << "s" << "k" << d << "";
+    QTest::newRow("line without equals is no key")
+        << QByteArray("[s]\nk\n") << "s" << "k" << d << d;
+    QTest::newRow("first duplicate key wins")
+        << QByteArray("[s]\nk=1\nk=2\n") << "s" << "k" << d << "1";
     QTest::newRow("only the first duplicate section is searched")
-        << QByteArray("[s]\nk=1\n[s]\nj=2\n") << "s"
-        << "j" << d << d;
-    QTest::newRow("key of the next section not found") << QByteArray("[s]\n[t]\nk=v\n") << "s"
-                                                       << "k" << d << d;
-    QTest::newRow("key before any section belongs to none") << QByteArray("k=v\n[s]\n") << "s"
-                                                            << "k" << d << d;
-    QTest::newRow("comment line is no key") << QByteArray("[s]\n  ;k=v\n") << "s"
-                                            << ";k" << d << d;
+        << QByteArray("[s]\nk=1\n[s]\nj=2\n") << "s" << "j" << d << d;
+    QTest::newRow("key of the next section not found")
+        << QByteArray("[s]\n[t]\nk=v\n") << "s" << "k" << d << d;
+    QTest::newRow("key before any section belongs to none")
+        << QByteArray("k=v\n[s]\n") << "s" << "k" << d << d;
+    QTest::newRow("comment line is no key") << QByteArray("[s]\n  ;k=v\n") << "s" << ";k" << d << d;
     QTest::newRow("section name runs to the last bracket")
-        << QByteArray("[a]b] tail\nk=v\n") << "a]b"
-        << "k" << d << "v";
-    QTest::newRow("CR-only file") << QByteArray("[s]\rj=1\rk=v\r") << "s"
-                                  << "k" << d << "v";
-    QTest::newRow("CRLF file") << QByteArray("[s]\r\nj=1\r\nk=v\r\n") << "s"
-                               << "k" << d << "v";
-    QTest::newRow("no final line break") << QByteArray("[s]\nk=v") << "s"
-                                         << "k" << d << "v";
-    QTest::newRow("blank lines ignored") << QByteArray("\n \t\n[s]\n\n  \nk=v\n") << "s"
-                                         << "k" << d << "v";
+        << QByteArray("[a]b] tail\nk=v\n") << "a]b" << "k" << d << "v";
+    QTest::newRow("CR-only file") << QByteArray("[s]\rj=1\rk=v\r") << "s" << "k" << d << "v";
+    QTest::newRow("CRLF file") << QByteArray("[s]\r\nj=1\r\nk=v\r\n") << "s" << "k" << d << "v";
+    QTest::newRow("no final line break") << QByteArray("[s]\nk=v") << "s" << "k" << d << "v";
+    QTest::newRow("blank lines ignored")
+        << QByteArray("\n \t\n[s]\n\n  \nk=v\n") << "s" << "k" << d << "v";
     QTest::newRow("byte order mark before first section")
-        << QByteArray("\xEF\xBB\xBF[s]\nk=v\n") << "s"
-        << "k" << d << "v";
-    QTest::newRow("UTF-8 value") << QByteArray("[s]\nk=caf\xC3\xA9\n") << "s"
-                                 << "k" << d << QStringLiteral("caf\u00E9");
-    QTest::newRow("Latin-1 value") << QByteArray("[s]\nk=caf\xE9\n") << "s"
-                                   << "k" << d << QStringLiteral("caf\u00E9");
+        << QByteArray("\xEF\xBB\xBF[s]\nk=v\n") << "s" << "k" << d << "v";
+    QTest::newRow("UTF-8 value")
+        << QByteArray("[s]\nk=caf\xC3\xA9\n") << "s" << "k" << d << QStringLiteral("caf\u00E9");
+    QTest::newRow("Latin-1 value")
+        << QByteArray("[s]\nk=caf\xE9\n") << "s" << "k" << d << QStringLiteral("caf\u00E9");
     QTest::newRow("U+FEFF at the start of a value is kept")
-        << QByteArray("\xEF\xBB\xBF[s]\nk=\xEF\xBB\xBFx\n") << "s"
-        << "k" << d << QStringLiteral("\uFEFFx");
-    QTest::newRow("Latin-1 bytes inside a value") << QByteArray("[s]\nk=\xE9t\xE9 \n") << "s"
-                                                  << "k" << d << QStringLiteral("\u00E9t\u00E9");
+        << QByteArray("\xEF\xBB\xBF[s]\nk=\xEF\xBB\xBFx\n") << "s" << "k" << d
+        << QStringLiteral("\uFEFFx");
+    QTest::newRow("Latin-1 bytes inside a value")
+        << QByteArray("[s]\nk=\xE9t\xE9 \n") << "s" << "k" << d << QStringLiteral("\u00E9t\u00E9");
 
-    QTest::newRow("long value cut to 2047") << "[s]\nk=" + QByteArray(3000, 'a') << "s"
-                                            << "k" << d << QString(2047, u'a');
+    QTest::newRow("long value cut to 2047")
+        << "[s]\nk=" + QByteArray(3000, 'a') << "s" << "k" << d << QString(2047, u'a');
     QTest::newRow("cut never splits a surrogate pair")
-        << "[s]\nk=" + QByteArray(2046, 'a') + "\xF0\x9F\x98\x80z"
-        << "s"
-        << "k" << d << QString(2046, u'a');
+        << "[s]\nk=" + QByteArray(2046, 'a') + "\xF0\x9F\x98\x80z" << "s" << "k" << d
+        << QString(2046, u'a');
 
-    QTest::newRow("no file: default without trailing blanks") << QByteArray() << "s"
-                                                              << "k"
-                                                              << "x  "
-                                                              << "x";
-    QTest::newRow("missing key: default keeps leading blanks") << QByteArray("[s]\nj=1\n") << "s"
-                                                               << "k"
-                                                               << " x \t"
-                                                               << " x";
+    QTest::newRow("no file: default without trailing blanks")
+        << QByteArray() << "s" << "k" << "x  " << "x";
+    QTest::newRow("missing key: default keeps leading blanks")
+        << QByteArray("[s]\nj=1\n") << "s" << "k" << " x \t" << " x";
+    // clang-format on
 }
 
 void TestIniVectors::read()
@@ -309,14 +294,12 @@ void TestIniVectors::unchangedFileIsNotRewritten_data()
     QTest::addColumn<QString>("value");
 
     // The file holds "[s]\nB=2\n".
-    QTest::newRow("same value") << "s"
-                                << "b"
-                                << "2";
-    QTest::newRow("key deleted a second time") << "s"
-                                               << "a" << QString();
-    QTest::newRow("key of a missing section deleted") << "t"
-                                                      << "b" << QString();
+    // clang-format off
+    QTest::newRow("same value") << "s" << "b" << "2";
+    QTest::newRow("key deleted a second time") << "s" << "a" << QString();
+    QTest::newRow("key of a missing section deleted") << "t" << "b" << QString();
     QTest::newRow("missing section deleted") << "t" << QString() << QString();
+    // clang-format on
 }
 
 void TestIniVectors::unchangedFileIsNotRewritten()

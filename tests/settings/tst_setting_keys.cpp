@@ -54,48 +54,22 @@ void TestSettingKeys::defaultThenStoredValue_data()
     QTest::addColumn<QString>("defaultValue");
 
     using namespace settingKeys;
-    QTest::newRow("KeyRate") << KeyRate << "Calculate"
-                             << "KeyRate"
-                             << "100.358";
-    QTest::newRow("CPUTime") << CPUTime << "Calculate"
-                             << "CPUTime"
-                             << "5";
-    QTest::newRow("M-F StartDate") << MFStartDate << "Calculate"
-                                   << "M-F StartDate"
-                                   << "02/04/2004";
-    QTest::newRow("M-F End Date") << MFEndDate << "Calculate"
-                                  << "M-F End Date"
-                                  << "11/04/2004";
-    QTest::newRow("Math CPUTime") << MathCPUTime << "Calculate"
-                                  << "Math CPUTime"
-                                  << "1";
-    QTest::newRow("Math WuDone") << MathWuDone << "Calculate"
-                                 << "Math WuDone"
-                                 << "1";
-    QTest::newRow("Buttons") << Buttons << "Calculate"
-                             << "Buttons"
-                             << "1";
-    QTest::newRow("WuDone") << WuDone << "Calculate"
-                            << "WuDone"
-                            << "0";
-    QTest::newRow("ShowMs") << ShowMs << "Calculate"
-                            << "ShowMs"
-                            << "1";
-    QTest::newRow("StartDate") << StartDate << "Calculate"
-                               << "StartDate"
-                               << "1";
-    QTest::newRow("EndDate") << EndDate << "Calculate"
-                             << "EndDate"
-                             << "0";
-    QTest::newRow("BuffTime") << BuffTime << "Calculate"
-                              << "BuffTime"
-                              << "1000";
-    QTest::newRow("Themes") << Themes << "Main"
-                            << "Themes"
-                            << "0";
-    QTest::newRow("Use") << Use << "Main"
-                         << "Use"
-                         << "1";
+    // clang-format off
+    QTest::newRow("KeyRate") << KeyRate << "Calculate" << "KeyRate" << "100.358";
+    QTest::newRow("CPUTime") << CPUTime << "Calculate" << "CPUTime" << "5";
+    QTest::newRow("M-F StartDate") << MFStartDate << "Calculate" << "M-F StartDate" << "02/04/2004";
+    QTest::newRow("M-F End Date") << MFEndDate << "Calculate" << "M-F End Date" << "11/04/2004";
+    QTest::newRow("Math CPUTime") << MathCPUTime << "Calculate" << "Math CPUTime" << "1";
+    QTest::newRow("Math WuDone") << MathWuDone << "Calculate" << "Math WuDone" << "1";
+    QTest::newRow("Buttons") << Buttons << "Calculate" << "Buttons" << "1";
+    QTest::newRow("WuDone") << WuDone << "Calculate" << "WuDone" << "0";
+    QTest::newRow("ShowMs") << ShowMs << "Calculate" << "ShowMs" << "1";
+    QTest::newRow("StartDate") << StartDate << "Calculate" << "StartDate" << "1";
+    QTest::newRow("EndDate") << EndDate << "Calculate" << "EndDate" << "0";
+    QTest::newRow("BuffTime") << BuffTime << "Calculate" << "BuffTime" << "1000";
+    QTest::newRow("Themes") << Themes << "Main" << "Themes" << "0";
+    QTest::newRow("Use") << Use << "Main" << "Use" << "1";
+    // clang-format on
 }
 
 void TestSettingKeys::defaultThenStoredValue()
@@ -119,12 +93,14 @@ void TestSettingKeys::mathWuDoneSpellingsMeet_data()
     QTest::addColumn<QString>("storedBefore");
     QTest::addColumn<QByteArray>("after");
 
+    // clang-format off
     QTest::newRow("stored in capitals is replaced in place")
         << QByteArray("[CALCULATE]\nMATH WUDONE=0\nBuffTime=9\n") << "0"
         << QByteArray("[CALCULATE]\nMATH WUDONE=5\nBuffTime=9\n");
     QTest::newRow("new key takes the write spelling")
         << QByteArray("[Calculate]\nBuffTime=9\n") << "1"
         << QByteArray("[Calculate]\nBuffTime=9\nMath WuDone=5\n");
+    // clang-format on
 }
 
 void TestSettingKeys::mathWuDoneSpellingsMeet()

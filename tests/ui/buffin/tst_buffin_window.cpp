@@ -112,27 +112,22 @@ void BuffInWindowTest::sentenceForTheMainWindowsFigures_data()
     QTest::addColumn<QString>("cpu");
     QTest::addColumn<QString>("count");
     QTest::addColumn<QString>("sentence");
-    QTest::newRow("all day") << "641.440" << 0 << "5"
-                             << "1000" << AllDay1000;
+    // clang-format off
+    QTest::newRow("all day") << "641.440" << 0 << "5" << "1000" << AllDay1000;
     QTest::newRow("12 CPU hours, key rate with a comma")
-        << "641,440" << 1 << "12"
-        << "1000"
-        << "It's gonna take 5 Months 2 Weeks 0 Days 23:54:02 (or 154 Days 23:54:02) for 1000 "
-           "Wu's @ 641,440 keys/sec, if the pc is running 12 hours a day!";
+        << "641,440" << 1 << "12" << "1000"
+        << "It's gonna take 5 Months 2 Weeks 0 Days 23:54:02 (or 154 Days 23:54:02) for 1000 " "Wu's @ 641,440 keys/sec, if the pc is running 12 hours a day!";
     QTest::newRow("24 CPU hours take as long as all day")
-        << "641440" << 1 << "24"
-        << "1000"
-        << "It's gonna take 2 Months 3 Weeks 0 Days 11:57:01 (or 77 Days 11:57:01) for 1000 "
-           "Wu's @ 641440 keys/sec, if the pc is running 24 hours a day!";
-    QTest::newRow("CPU hours not counted when the box is greyed") << "641.440" << 2 << "abc"
-                                                                  << "1000" << AllDay1000;
-    QTest::newRow("a count with a fraction is stored as typed") << "641.440" << 0 << "5"
-                                                                << "999,5" << AllDay1000;
+        << "641440" << 1 << "24" << "1000"
+        << "It's gonna take 2 Months 3 Weeks 0 Days 11:57:01 (or 77 Days 11:57:01) for 1000 " "Wu's @ 641440 keys/sec, if the pc is running 24 hours a day!";
+    QTest::newRow("CPU hours not counted when the box is greyed")
+        << "641.440" << 2 << "abc" << "1000" << AllDay1000;
+    QTest::newRow("a count with a fraction is stored as typed")
+        << "641.440" << 0 << "5" << "999,5" << AllDay1000;
     QTest::newRow("beyond 68 years")
-        << "10.000" << 0 << "5"
-        << "100000"
-        << "It's gonna take 17753 Months 2 Weeks 4 Days 16:42:40 (or 497102 Days 16:42:40) for "
-           "100000 Wu's @ 10.000 keys/sec, if the pc is running 24 on 24";
+        << "10.000" << 0 << "5" << "100000"
+        << "It's gonna take 17753 Months 2 Weeks 4 Days 16:42:40 (or 497102 Days 16:42:40) for " "100000 Wu's @ 10.000 keys/sec, if the pc is running 24 on 24";
+    // clang-format on
 }
 
 void BuffInWindowTest::sentenceForTheMainWindowsFigures()
@@ -164,10 +159,12 @@ void BuffInWindowTest::sentenceForTheMainWindowsFigures()
 void BuffInWindowTest::countBelowTenIsRaisedToTen_data()
 {
     QTest::addColumn<QString>("count");
+    // clang-format off
     QTest::newRow("9") << "9";
     QTest::newRow("0") << "0";
     QTest::newRow("negative") << "-5";
     QTest::newRow("far below the range") << "-99999999999";
+    // clang-format on
 }
 
 void BuffInWindowTest::countBelowTenIsRaisedToTen()
@@ -196,51 +193,32 @@ void BuffInWindowTest::refusalKeepsResultAndStoredCount_data()
     QTest::addColumn<int>("chkCPU");
     QTest::addColumn<QString>("prompt");
     QTest::addColumn<QString>("keysAfter");
-    QTest::newRow("zero keys") << "800"
-                               << "0"
-                               << "5" << 0 << "Zero keys!"
-                               << "0";
-    QTest::newRow("key rate too low") << "800"
-                                      << "9.999"
-                                      << "5" << 0 << "To low!\r\nSetted to 10.000"
-                                      << "10.000";
-    QTest::newRow("negative key rate") << "800"
-                                       << "-641.440"
-                                       << "5" << 0 << "To low!\r\nSetted to 10.000"
-                                       << "10.000";
-    QTest::newRow("key rate not a number") << "800"
-                                           << "fast"
-                                           << "5" << 0 << "The key rate is not a number!"
-                                           << "fast";
-    QTest::newRow("count not a number") << "many"
-                                        << "641.440"
-                                        << "5" << 0 << "The number of WU's is not a number!"
-                                        << "641.440";
+    // clang-format off
+    QTest::newRow("zero keys") << "800" << "0" << "5" << 0 << "Zero keys!" << "0";
+    QTest::newRow("key rate too low")
+        << "800" << "9.999" << "5" << 0 << "To low!\r\nSetted to 10.000" << "10.000";
+    QTest::newRow("negative key rate")
+        << "800" << "-641.440" << "5" << 0 << "To low!\r\nSetted to 10.000" << "10.000";
+    QTest::newRow("key rate not a number")
+        << "800" << "fast" << "5" << 0 << "The key rate is not a number!" << "fast";
+    QTest::newRow("count not a number")
+        << "many" << "641.440" << "5" << 0 << "The number of WU's is not a number!" << "641.440";
     QTest::newRow("count beyond the range")
-        << "99999999999"
-        << "641.440"
-        << "5" << 0 << "Out of range!\r\nThe number of WU's is too large."
-        << "641.440";
+        << "99999999999" << "641.440" << "5" << 0
+        << "Out of range!\r\nThe number of WU's is too large." << "641.440";
     QTest::newRow("CPU hours read as 0")
-        << "800"
-        << "641.440"
-        << "0,4" << 1 << "The CPU time is 0 hours a day!\r\nThe Buff-In would never empty."
-        << "641.440";
-    QTest::newRow("CPU hours not a number") << "800"
-                                            << "641.440"
-                                            << "lots" << 1 << "The CPU time is not a number!"
-                                            << "641.440";
+        << "800" << "641.440" << "0,4" << 1
+        << "The CPU time is 0 hours a day!\r\nThe Buff-In would never empty." << "641.440";
+    QTest::newRow("CPU hours not a number")
+        << "800" << "641.440" << "lots" << 1 << "The CPU time is not a number!" << "641.440";
     QTest::newRow("CPU hours beyond the range")
-        << "800"
-        << "641.440"
-        << "99999999999" << 1 << "Out of range!\r\nThe CPU time is too large."
+        << "800" << "641.440" << "99999999999" << 1 << "Out of range!\r\nThe CPU time is too large."
         << "641.440";
     QTest::newRow("working time beyond the range")
-        << "2147483647"
-        << "10.000"
-        << "1" << 1
+        << "2147483647" << "10.000" << "1" << 1
         << "Out of range!\r\nEmptying the Buff-In would take too long to calculate with."
         << "10.000";
+    // clang-format on
 }
 
 void BuffInWindowTest::refusalKeepsResultAndStoredCount()

@@ -48,44 +48,34 @@ void CalculationTest::workedExamples_data()
 
     const QStringList none;
     const QStringList tooLow{QStringLiteral("To low!\r\nSetted to 10.000")};
-    QTest::newRow("key rate 641.440") << 0 << "641.440" << false << qint64(66958208) << "0,54"
-                                      << "12,9"
-                                      << "641.440"
-                                      << "1:51:36" << none;
+    // clang-format off
+    QTest::newRow("key rate 641.440")
+        << 0 << "641.440" << false << qint64(66958208) << "0,54" << "12,9" << "641.440" << "1:51:36"
+        << none;
     QTest::newRow("key rate 641.440 with ms")
-        << 0 << "641.440" << true << qint64(66958208) << "0,54"
-        << "12,9"
-        << "641.440"
+        << 0 << "641.440" << true << qint64(66958208) << "0,54" << "12,9" << "641.440"
         << "1:51:35:821" << none;
-    QTest::newRow("key rate 100.358") << 0 << "100.358" << false << qint64(427964616) << "0,08"
-                                      << "2,02"
-                                      << "100.358"
-                                      << "11:53:16" << none;
+    QTest::newRow("key rate 100.358")
+        << 0 << "100.358" << false << qint64(427964616) << "0,08" << "2,02" << "100.358"
+        << "11:53:16" << none;
     QTest::newRow("key rate 100.358 with ms")
-        << 0 << "100.358" << true << qint64(427964616) << "0,08"
-        << "2,02"
-        << "100.358"
+        << 0 << "100.358" << true << qint64(427964616) << "0,08" << "2,02" << "100.358"
         << "11:53:16:462" << none;
-    QTest::newRow("key rate 5000") << 0 << "5000" << false << qint64(4294967296) << "0,01"
-                                   << "0,2"
-                                   << "10.000"
-                                   << "119:18:17" << tooLow;
-    QTest::newRow("key rate 5000 with ms") << 0 << "5000" << true << qint64(4294967296) << "0,01"
-                                           << "0,2"
-                                           << "10.000"
-                                           << "119:18:16:730" << tooLow;
-    QTest::newRow("0.54 WU's per hour") << 1 << "0.54" << false << qint64(66666667) << "0,54"
-                                        << "12,96"
-                                        << "644.245"
-                                        << "1:51:07" << none;
-    QTest::newRow("1 WU per hour") << 1 << "1" << false << qint64(36000000) << "1"
-                                   << "24"
-                                   << "1.193.046"
-                                   << "1:00:00" << none;
-    QTest::newRow("100 WU's per day") << 2 << "100" << false << qint64(8640000) << "4,17"
-                                      << "100"
-                                      << "4.971.027"
-                                      << "0:14:24" << none;
+    QTest::newRow("key rate 5000")
+        << 0 << "5000" << false << qint64(4294967296) << "0,01" << "0,2" << "10.000" << "119:18:17"
+        << tooLow;
+    QTest::newRow("key rate 5000 with ms")
+        << 0 << "5000" << true << qint64(4294967296) << "0,01" << "0,2" << "10.000"
+        << "119:18:16:730" << tooLow;
+    QTest::newRow("0.54 WU's per hour")
+        << 1 << "0.54" << false << qint64(66666667) << "0,54" << "12,96" << "644.245" << "1:51:07"
+        << none;
+    QTest::newRow("1 WU per hour")
+        << 1 << "1" << false << qint64(36000000) << "1" << "24" << "1.193.046" << "1:00:00" << none;
+    QTest::newRow("100 WU's per day")
+        << 2 << "100" << false << qint64(8640000) << "4,17" << "100" << "4.971.027" << "0:14:24"
+        << none;
+    // clang-format on
 }
 
 void CalculationTest::workedExamples()
@@ -125,33 +115,27 @@ void CalculationTest::refusalsLeaveEverythingAsItWas_data()
     QTest::addColumn<QString>("given");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("key rate with letters") << 0 << "fast"
-                                           << "The key rate is not a number!";
-    QTest::newRow("key rate empty") << 0 << ""
-                                    << "The key rate is not a number!";
+    // clang-format off
+    QTest::newRow("key rate with letters") << 0 << "fast" << "The key rate is not a number!";
+    QTest::newRow("key rate empty") << 0 << "" << "The key rate is not a number!";
     QTest::newRow("key rate beyond the fixed-point range")
-        << 0 << "99999999999999999999"
-        << "Out of range!\r\nThe key rate is too large.";
+        << 0 << "99999999999999999999" << "Out of range!\r\nThe key rate is too large.";
     QTest::newRow("key rate so high a WU takes no time")
         << 0 << "900.000.000.000.000"
         << "Out of range!\r\n1 WU would take less than 0,0001 seconds.";
     QTest::newRow("WU's per hour with two commas")
-        << 1 << "1,2,3"
-        << "The number of WU's per hour is not a number!";
-    QTest::newRow("WU's per hour empty") << 1 << ""
-                                         << "The number of WU's per hour is not a number!";
-    QTest::newRow("WU's per hour zero") << 1 << "0"
-                                        << "Zero Hours!";
+        << 1 << "1,2,3" << "The number of WU's per hour is not a number!";
+    QTest::newRow("WU's per hour empty")
+        << 1 << "" << "The number of WU's per hour is not a number!";
+    QTest::newRow("WU's per hour zero") << 1 << "0" << "Zero Hours!";
     QTest::newRow("WU's per hour so many a WU takes no time")
-        << 1 << "1000000000000"
-        << "Out of range!\r\n1 WU would take less than 0,0001 seconds.";
+        << 1 << "1000000000000" << "Out of range!\r\n1 WU would take less than 0,0001 seconds.";
     QTest::newRow("WU's per hour so few a WU takes too long")
-        << 1 << "0,000000000001"
-        << "Out of range!\r\n1 WU would take too long to calculate with.";
-    QTest::newRow("WU's per day with letters") << 2 << "lots"
-                                               << "The number of WU's per day is not a number!";
-    QTest::newRow("WU's per day zero") << 2 << "0,00"
-                                       << "Zero Days!";
+        << 1 << "0,000000000001" << "Out of range!\r\n1 WU would take too long to calculate with.";
+    QTest::newRow("WU's per day with letters")
+        << 2 << "lots" << "The number of WU's per day is not a number!";
+    QTest::newRow("WU's per day zero") << 2 << "0,00" << "Zero Days!";
+    // clang-format on
 }
 
 void CalculationTest::refusalsLeaveEverythingAsItWas()
@@ -230,15 +214,13 @@ void CalculationTest::keyRateGroupingMarksAndDecimalPart_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("perDay");
 
-    QTest::newRow("points") << "641.440"
-                            << "12,9";
-    QTest::newRow("commas") << "641,440"
-                            << "12,9";
-    QTest::newRow("no marks") << "641440"
-                              << "12,9";
+    // clang-format off
+    QTest::newRow("points") << "641.440" << "12,9";
+    QTest::newRow("commas") << "641,440" << "12,9";
+    QTest::newRow("no marks") << "641440" << "12,9";
     // Both marks are grouping marks: 641440,5 is 6,414,405 keys per second.
-    QTest::newRow("a decimal comma is a mark too") << "641440,5"
-                                                   << "129,04";
+    QTest::newRow("a decimal comma is a mark too") << "641440,5" << "129,04";
+    // clang-format on
 }
 
 void CalculationTest::keyRateGroupingMarksAndDecimalPart()

@@ -63,14 +63,12 @@ void DateSpanTest::workedExamples_data()
     QTest::addColumn<QString>("span");
     QTest::addColumn<QString>("spanCaption");
 
-    QTest::newRow("all day") << 0 << 0 << "1536"
-                             << "1536 WU's 0%";
-    QTest::newRow("CPU hours") << 1 << 0 << "320"
-                               << "320 WU's 0%";
-    QTest::newRow("all day plus done") << 0 << 1 << "1548"
-                                       << "1548 WU's 0%";
-    QTest::newRow("CPU hours plus done") << 1 << 1 << "332"
-                                         << "332 WU's 0%";
+    // clang-format off
+    QTest::newRow("all day") << 0 << 0 << "1536" << "1536 WU's 0%";
+    QTest::newRow("CPU hours") << 1 << 0 << "320" << "320 WU's 0%";
+    QTest::newRow("all day plus done") << 0 << 1 << "1548" << "1548 WU's 0%";
+    QTest::newRow("CPU hours plus done") << 1 << 1 << "332" << "332 WU's 0%";
+    // clang-format on
 }
 
 void DateSpanTest::workedExamples()
@@ -94,8 +92,10 @@ void DateSpanTest::secondExampleFromTheKeyRate_data()
     QTest::addColumn<int>("reckonWithCpuTime");
     QTest::addColumn<QString>("span");
 
+    // clang-format off
     QTest::newRow("all day") << 0 << "825,83";
     QTest::newRow("CPU hours") << 1 << "172,05";
+    // clang-format on
 }
 
 void DateSpanTest::secondExampleFromTheKeyRate()
@@ -118,22 +118,12 @@ void DateSpanTest::wholeNumbersRoundHalvesToEven_data()
     QTest::addColumn<QString>("amount");
     QTest::addColumn<QString>("span");
 
-    QTest::newRow("7,5 hours count as 8") << "7,5"
-                                          << "0"
-                                          << "8"
-                                          << "1536";
-    QTest::newRow("6,5 hours count as 6") << "6,5"
-                                          << "0"
-                                          << "6"
-                                          << "1536";
-    QTest::newRow("12,5 done adds 12") << "5"
-                                       << "12,5"
-                                       << "5"
-                                       << "1548";
-    QTest::newRow("13,5 done adds 14") << "5"
-                                       << "13,5"
-                                       << "5"
-                                       << "1550";
+    // clang-format off
+    QTest::newRow("7,5 hours count as 8") << "7,5" << "0" << "8" << "1536";
+    QTest::newRow("6,5 hours count as 6") << "6,5" << "0" << "6" << "1536";
+    QTest::newRow("12,5 done adds 12") << "5" << "12,5" << "5" << "1548";
+    QTest::newRow("13,5 done adds 14") << "5" << "13,5" << "5" << "1550";
+    // clang-format on
 }
 
 void DateSpanTest::wholeNumbersRoundHalvesToEven()
@@ -186,12 +176,11 @@ void DateSpanTest::spansBackwards_data()
     QTest::addColumn<QString>("span");
     QTest::addColumn<QString>("caption");
 
-    QTest::newRow("one day back gives 0 days") << "29/10/2003" << 0 << "0"
-                                               << "WU's after 0 days";
-    QTest::newRow("one day back plus done") << "29/10/2003" << 1 << "12"
-                                            << "WU's after 0 days";
-    QTest::newRow("further back is negative") << "27/10/2003" << 0 << "-48"
-                                              << "WU's after -2 days";
+    // clang-format off
+    QTest::newRow("one day back gives 0 days") << "29/10/2003" << 0 << "0" << "WU's after 0 days";
+    QTest::newRow("one day back plus done") << "29/10/2003" << 1 << "12" << "WU's after 0 days";
+    QTest::newRow("further back is negative") << "27/10/2003" << 0 << "-48" << "WU's after -2 days";
+    // clang-format on
 }
 
 void DateSpanTest::spansBackwards()

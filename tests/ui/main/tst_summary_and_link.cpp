@@ -52,22 +52,20 @@ void SummaryAndLinkTest::summaryFollowsTheCheckBoxes_data()
     QTest::addColumn<int>("cpu");
     QTest::addColumn<QString>("secondLine");
 
+    // clang-format off
     QTest::newRow("neither")
         << 0 << 0
-        << "If he/she started on 30/10/2003, ended on 01/01/2004, then he/she got 825,83 WU's "
-           "(if the pc is running 24/24)";
+        << "If he/she started on 30/10/2003, ended on 01/01/2004, then he/she got 825,83 WU's " "(if the pc is running 24/24)";
     QTest::newRow("CPU time")
         << 0 << 1
-        << "If he/she started on 30/10/2003, ended on 01/01/2004, then he/she got 172,05 WU's "
-           "(if the pc is running 5 hours each day)";
+        << "If he/she started on 30/10/2003, ended on 01/01/2004, then he/she got 172,05 WU's " "(if the pc is running 5 hours each day)";
     QTest::newRow("done")
         << 1 << 0
-        << "If he/she started on 30/10/2003, ended on 01/01/2004 and Buff-out contains 12 WU's, "
-           "then he/she got 837,83 WU's (if the pc is running 24/24)";
+        << "If he/she started on 30/10/2003, ended on 01/01/2004 and Buff-out contains 12 WU's, " "then he/she got 837,83 WU's (if the pc is running 24/24)";
     QTest::newRow("done, greyed CPU time")
         << 1 << 2
-        << "If he/she started on 30/10/2003, ended on 01/01/2004 and Buff-out contains 12 WU's, "
-           "then he/she got 837,83 WU's (if the pc is running 24/24)";
+        << "If he/she started on 30/10/2003, ended on 01/01/2004 and Buff-out contains 12 WU's, " "then he/she got 837,83 WU's (if the pc is running 24/24)";
+    // clang-format on
 }
 
 void SummaryAndLinkTest::summaryFollowsTheCheckBoxes()
