@@ -36,6 +36,13 @@ inline constexpr SettingKey BuffTime{u"Calculate", u"BuffTime", u"BuffTime", u"1
 inline constexpr SettingKey Themes{u"Main", u"Themes", u"Themes", u"0"};
 inline constexpr SettingKey Use{u"Main", u"Use", u"Use", u"1"};
 
+// Every value the program stores: a new setting is declared above and listed
+// here. A test checks that a first run, with one Buff-In calculation, leaves
+// each of them in the file.
+inline constexpr SettingKey All[] = {KeyRate,    CPUTime,  MFStartDate, MFEndDate, MathCPUTime,
+                                     MathWuDone, Buttons,  WuDone,      ShowMs,    StartDate,
+                                     EndDate,    BuffTime, Themes,      Use};
+
 } // namespace settingKeys
 
 // The stored value, or the key's default, from the program's settings file.

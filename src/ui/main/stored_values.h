@@ -13,7 +13,8 @@ namespace veltrane {
 
 // A check box's value: 0, 1 or 2. Any other text gives the key's default.
 int checkBoxValueFromText(const QString& text, const SettingKey& key);
-// A theme list index: 0 to 4. Any other text, -1 included, gives theme 0.
+// A theme list index, a place in the theme table. Any other text, -1
+// included, gives theme 0.
 int themeIndexFromText(const QString& text);
 // The usage count: a 32-bit whole number, else 1.
 std::int32_t useCountFromText(const QString& text);

@@ -18,6 +18,9 @@ struct Theme
 };
 
 // By the list index of the theme list, in the order the list shows them.
+// The settings file stores a theme as its place in this table ("Themes"), so
+// a new theme goes at the end: one row here is all it takes, the list and
+// every window follow the table.
 inline const std::array<Theme, 5> Themes{{
     {"Standard Color", QColor(224, 224, 224), QColor(0, 0, 0), QColor(0, 0, 0)},
     {"DOS", QColor(0, 0, 0), QColor(255, 255, 255), QColor(255, 255, 255)},

@@ -1,5 +1,6 @@
 // Start-up from the settings file, and shut-down back into it.
 #include "settings/ini_file.h"
+#include "settings/setting_keys.h"
 #include "support/main_window_fixture.h"
 #include "ui/toolkit/today.h"
 
@@ -25,6 +26,7 @@ class StartupTest : public QObject
 private slots:
     void firstRun();
     void firstRunShutDownFile();
+    void firstRunStoresEveryKey();
     void storedInputsComeBack();
     void storedCpuTimeOfZeroShowsOne();
     void dosThemeTurnsTheButtonColouringOff();
@@ -72,6 +74,28 @@ void StartupTest::firstRunShutDownFile()
                                 "\nM-F End Date=11/04/2004\nMath CPUTime=1\nMath WuDone=1\n"
                                 "WuDone=0\nButtons=1\nShowMs=1\nStartDate=1\nEndDate=0\n";
     QCOMPARE(f.settingsFile(), expected);
+}
+
+// A setting that is declared and read but never written would come back as
+// its default after every restart.
+void StartupTest::firstRunStoresEveryKey()
+{
+    MainWindowFixture f;
+    f.open();
+    f.click("cmdBuffIn");
+    QWidget* buffIn = MainWindowFixture::shownWindow("frmBuffIn");
+    QVERIFY(buffIn);
+    QTest::mouseClick(MainWindowFixture::controlOf<QPushButton>(buffIn, "cmdCalculate"),
+                      Qt::LeftButton);
+    f.closeWindow();
+    QVERIFY(f.messages.shown().isEmpty());
+
+    for (const SettingKey& key : settingKeys::All) {
+        const QString section = key.section.toString();
+        const QString name = key.writeKey.toString();
+        QVERIFY2(ReadINI(section, name, QStringLiteral("(none)")) != u"(none)",
+                 qPrintable(QStringLiteral("[%1] %2 is not in the file").arg(section, name)));
+    }
 }
 
 void StartupTest::storedInputsComeBack()

@@ -25,6 +25,12 @@
 namespace veltrane::test::monkey {
 namespace {
 
+// The theme list holds one item a theme of the table.
+int themeCount()
+{
+    return int(Themes.size());
+}
+
 const QString Title = QStringLiteral("Veltrane    [1.13 Build3]");
 const QString CalculateCaption = QStringLiteral("&Calculate from here");
 const QString RecalculateCaption = QStringLiteral("Re&calculate from here");
@@ -231,7 +237,7 @@ void Monkey::start()
     m_fixture = std::make_unique<MainWindowFixture>();
     // Half the walks start from a settings file of an earlier run.
     if (chance(0.5)) {
-        QByteArray settings = "[Main]\nThemes=" + QByteArray::number(pick(5)) +
+        QByteArray settings = "[Main]\nThemes=" + QByteArray::number(pick(themeCount())) +
                               "\nUse=" + QByteArray::number(pick(1000)) + "\n[Calculate]\n";
         settings += "KeyRate=" + sensibleValues("txtKeys")[pick(6)].toUtf8() + "\n";
         settings += "Buttons=" + QByteArray::number(pick(2)) + "\n";
@@ -663,7 +669,7 @@ void Monkey::chooseTheme()
     ComboBox* combo = m_fixture->combo();
     const int before = combo->listIndex();
     if (chance(0.5)) {
-        const int index = pick(5);
+        const int index = pick(themeCount());
         log(QStringLiteral("pick theme %1").arg(index));
         combo->setCurrentIndex(index);
     } else {
@@ -970,7 +976,7 @@ void Monkey::checkAlways()
                   .arg(shownTime, QString::number(main()->secondsPerWu().units())));
     }
     const int theme = main()->themeIndex();
-    check(theme >= -1 && theme <= 4, QStringLiteral("theme index %1").arg(theme));
+    check(theme == -1 || isThemeIndex(theme), QStringLiteral("theme index %1").arg(theme));
     if (theme == DosTheme)
         check(m_fixture->checkBox("chkButtons")->value() != CheckBox::On,
               QStringLiteral("DOS with the button colouring on"));
@@ -1011,7 +1017,7 @@ void Monkey::checkSettingsFile()
     const QString themes = readSetting(settingKeys::Themes);
     bool number = false;
     const int stored = themes.toInt(&number);
-    check(number && stored >= -1 && stored <= 4,
+    check(number && (stored == -1 || isThemeIndex(stored)),
           QStringLiteral("the settings file stores the theme \"%1\"").arg(themes));
 }
 
