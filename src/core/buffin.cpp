@@ -32,6 +32,41 @@ Result<std::int32_t> readBuffInCpuHours(std::string_view text)
     return hours;
 }
 
+BuffInCheck checkBuffIn(std::string_view countText, std::string_view keyRateText,
+                        bool reckonWithCpuTime, std::string_view cpuHoursText)
+{
+    BuffInCheck checked;
+    auto refuse = [&checked](BuffInOutcome outcome, CalcError error = CalcError::NotANumber) {
+        checked.outcome = outcome;
+        checked.error = error;
+        return checked;
+    };
+
+    Result<std::int32_t> count = readBuffInCount(countText);
+    if (!count)
+        return refuse(BuffInOutcome::CountUnreadable, count.error());
+    checked.countRaised = *count < SmallestBuffer;
+    checked.inputs.wuCount = checked.countRaised ? SmallestBuffer : *count;
+
+    Result<double> keyRate = readBuffInKeyRate(keyRateText);
+    if (!keyRate)
+        return refuse(BuffInOutcome::KeyRateUnreadable, keyRate.error());
+    if (*keyRate == 0)
+        return refuse(BuffInOutcome::ZeroKeys);
+    if (*keyRate < static_cast<double>(LowestKeyRate))
+        return refuse(BuffInOutcome::KeyRateTooLow);
+    checked.inputs.keyRate = *keyRate;
+    checked.inputs.keyRateText = std::string(keyRateText);
+
+    checked.inputs.reckonWithCpuTime = reckonWithCpuTime;
+    checked.inputs.cpuHoursText = std::string(cpuHoursText);
+    if (reckonWithCpuTime) {
+        if (Result<std::int32_t> hours = readBuffInCpuHours(cpuHoursText); !hours)
+            return refuse(BuffInOutcome::CpuHoursUnusable, hours.error());
+    }
+    return checked;
+}
+
 Result<Fixed> buffInWorkingTime(const BuffInInputs& inputs)
 {
     Result<Fixed> seconds = Fixed::fromDouble(KeysPerWu * inputs.wuCount / inputs.keyRate);

@@ -36,6 +36,34 @@ Result<double> readBuffInKeyRate(std::string_view text);
 // for they divide the time.
 Result<std::int32_t> readBuffInCpuHours(std::string_view text);
 
+// The checks of a Buff-In calculation, in the order the window makes them.
+// Each refusal stops the checks; a count below the smallest buffer does not.
+enum class BuffInOutcome
+{
+    Accepted,
+    CountUnreadable,   // the count is not a whole 32-bit number
+    KeyRateUnreadable, // the key rate does not read
+    ZeroKeys,          // the key rate is 0
+    KeyRateTooLow,     // the key rate is below LowestKeyRate
+    CpuHoursUnusable,  // reckoning with CPU hours that do not read, or read as 0
+};
+
+struct BuffInCheck
+{
+    BuffInOutcome outcome = BuffInOutcome::Accepted;
+    // Why the refused count, key rate or CPU hours did not read.
+    CalcError error = CalcError::NotANumber;
+    // The count was below the smallest buffer and is raised to it.
+    bool countRaised = false;
+    // The count as raised and the rest as read; whole once accepted.
+    BuffInInputs inputs;
+};
+
+// Checks the texts of a Buff-In calculation: the count of its own window, the
+// key rate, CPU-time check box and CPU hours of the main window.
+BuffInCheck checkBuffIn(std::string_view countText, std::string_view keyRateText,
+                        bool reckonWithCpuTime, std::string_view cpuHoursText);
+
 // The working time to empty the buffer, in seconds. Refused when the CPU
 // hours count and do not read (see readBuffInCpuHours), or when the time is
 // beyond the fixed-point range.

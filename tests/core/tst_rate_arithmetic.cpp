@@ -10,6 +10,7 @@
 using namespace veltrane;
 
 Q_DECLARE_METATYPE(veltrane::CalcError)
+Q_DECLARE_METATYPE(veltrane::BuffInOutcome)
 
 namespace {
 
@@ -325,6 +326,56 @@ private slots:
         QFETCH(veltrane::CalcError, error);
         BuffInInputs inputs{count, 10000, "10.000", withCpu, cpu.toStdString()};
         QCOMPARE(veltrane::buffInSentence(inputs).error(), error);
+    }
+
+    void buffInChecks_data()
+    {
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("cpu");
+        QTest::addColumn<veltrane::BuffInOutcome>("outcome");
+        QTest::addColumn<bool>("raised");
+        QTest::addColumn<int>("wuCount");
+        using O = BuffInOutcome;
+        // clang-format off
+        QTest::newRow("accepted") << "1000" << "641.440" << "12" << O::Accepted << false << 1000;
+        QTest::newRow("the smallest buffer itself") << "10" << "641.440" << "12" << O::Accepted << false << 10;
+        QTest::newRow("one below the smallest buffer") << "9" << "641.440" << "12" << O::Accepted << true << 10;
+        QTest::newRow("a negative count") << "-5" << "641.440" << "12" << O::Accepted << true << 10;
+        QTest::newRow("a raised count, then zero keys") << "3" << "0" << "12" << O::ZeroKeys << true << 10;
+        QTest::newRow("count not a number") << "ten" << "0" << "x" << O::CountUnreadable << false << 0;
+        QTest::newRow("key rate not a number") << "1000" << "fast" << "12" << O::KeyRateUnreadable << false << 1000;
+        QTest::newRow("zero keys") << "1000" << "0" << "12" << O::ZeroKeys << false << 1000;
+        QTest::newRow("key rate just too low") << "1000" << "9.999" << "12" << O::KeyRateTooLow << false << 1000;
+        QTest::newRow("the lowest key rate") << "1000" << "10.000" << "12" << O::Accepted << false << 1000;
+        QTest::newRow("CPU hours read as 0") << "1000" << "641.440" << "0,4" << O::CpuHoursUnusable << false << 1000;
+        QTest::newRow("CPU hours not a number") << "1000" << "641.440" << "x" << O::CpuHoursUnusable << false << 1000;
+        // clang-format on
+    }
+
+    // The CPU hours are checked only where they count; every row counts them
+    // once, then not.
+    void buffInChecks()
+    {
+        QFETCH(QString, count);
+        QFETCH(QString, keys);
+        QFETCH(QString, cpu);
+        QFETCH(veltrane::BuffInOutcome, outcome);
+        QFETCH(bool, raised);
+        QFETCH(int, wuCount);
+        const BuffInCheck checked =
+            checkBuffIn(count.toStdString(), keys.toStdString(), true, cpu.toStdString());
+        QCOMPARE(checked.outcome, outcome);
+        QCOMPARE(checked.countRaised, raised);
+        if (outcome != BuffInOutcome::CountUnreadable)
+            QCOMPARE(checked.inputs.wuCount, wuCount);
+        if (outcome == BuffInOutcome::Accepted)
+            QCOMPARE(QString::fromStdString(checked.inputs.keyRateText), keys);
+        const BuffInOutcome withoutCpu =
+            outcome == BuffInOutcome::CpuHoursUnusable ? BuffInOutcome::Accepted : outcome;
+        QCOMPARE(
+            checkBuffIn(count.toStdString(), keys.toStdString(), false, cpu.toStdString()).outcome,
+            withoutCpu);
     }
 
     void buffInCountReading()

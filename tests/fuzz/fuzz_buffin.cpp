@@ -8,9 +8,11 @@
 //   4. the value of the CPU-time check box, as a whole number: 1 checked,
 //      anything else unchecked
 //
-// The inputs go through the checks of the Buff-In window first: a count
-// that does not read stops, a count below 10 becomes 10, a key rate that
-// does not read, is 0 or is below 10,000 stops. What is left must give a
+// The inputs go through the checks of the Buff-In window first (checkBuffIn):
+// a count that does not read stops, a count below 10 becomes 10, a key rate
+// that does not read, is 0 or is below 10,000 stops, and so do CPU hours that
+// count and do not read or read as 0. The checks must agree with the readers
+// they stand on; what they accept must give a
 // working time close to 2^32 x count / key rate (divided by hours / 24 when
 // the CPU time counts), or a refusal for the CPU hours or the range; the
 // sentence carries both duration forms of the same whole seconds, the count,
@@ -21,6 +23,7 @@
 #include "core/work_unit_rate.h"
 #include "fuzz_support.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -68,17 +71,54 @@ void checkSentence(const BuffInInputs& inputs, Fixed time, const std::string& se
                       " keys/sec, if the pc is running " + hoursText);
 }
 
-void check(const std::vector<std::string>& line)
+// The checks agree with the readers, in their order.
+void checkTheChecks(const std::vector<std::string>& line, bool reckonWithCpuTime,
+                    const BuffInCheck& checked)
 {
     Result<std::int32_t> count = readBuffInCount(line[0]);
-    if (!count)
+    if (!count) {
+        CHECK(checked.outcome == BuffInOutcome::CountUnreadable && checked.error == count.error());
         return;
-    std::int32_t wuCount = *count < SmallestBuffer ? SmallestBuffer : *count;
+    }
+    CHECK(checked.countRaised == (*count < SmallestBuffer));
+    CHECK(checked.inputs.wuCount == std::max(*count, SmallestBuffer));
     Result<double> keyRate = readBuffInKeyRate(line[1]);
-    if (!keyRate || *keyRate == 0 || *keyRate < static_cast<double>(LowestKeyRate))
+    if (!keyRate) {
+        CHECK(checked.outcome == BuffInOutcome::KeyRateUnreadable &&
+              checked.error == keyRate.error());
         return;
+    }
+    if (*keyRate == 0) {
+        CHECK(checked.outcome == BuffInOutcome::ZeroKeys);
+        return;
+    }
+    if (*keyRate < static_cast<double>(LowestKeyRate)) {
+        CHECK(checked.outcome == BuffInOutcome::KeyRateTooLow);
+        return;
+    }
+    Result<std::int32_t> cpu = readBuffInCpuHours(line[2]);
+    if (reckonWithCpuTime && !cpu) {
+        CHECK(checked.outcome == BuffInOutcome::CpuHoursUnusable && checked.error == cpu.error());
+        return;
+    }
+    CHECK(checked.outcome == BuffInOutcome::Accepted);
+    CHECK(checked.inputs.keyRate == *keyRate && checked.inputs.keyRateText == line[1]);
+    CHECK(checked.inputs.reckonWithCpuTime == reckonWithCpuTime &&
+          checked.inputs.cpuHoursText == line[2]);
+}
+
+void check(const std::vector<std::string>& line)
+{
     Result<std::int32_t> box = readWhole32(line[3]);
-    BuffInInputs inputs{wuCount, *keyRate, line[1], box && *box == 1, line[2]};
+    const bool reckonWithCpuTime = box && *box == 1;
+    const BuffInCheck checked = checkBuffIn(line[0], line[1], reckonWithCpuTime, line[2]);
+    checkTheChecks(line, reckonWithCpuTime, checked);
+    // Refused CPU hours go on: the working time must refuse them too.
+    if (checked.outcome != BuffInOutcome::Accepted &&
+        checked.outcome != BuffInOutcome::CpuHoursUnusable)
+        return;
+    const BuffInInputs& inputs = checked.inputs;
+    const std::int32_t wuCount = inputs.wuCount;
 
     Result<Fixed> time = buffInWorkingTime(inputs);
     Result<std::string> sentence = buffInSentence(inputs);
@@ -86,7 +126,7 @@ void check(const std::vector<std::string>& line)
     if (!time)
         CHECK(sentence.error() == time.error());
 
-    double exact = KeysPerWu * wuCount / *keyRate;
+    double exact = KeysPerWu * wuCount / inputs.keyRate;
     double hours = 24;
     if (inputs.reckonWithCpuTime) {
         Result<std::int32_t> cpu = readWhole32(inputs.cpuHoursText);

@@ -6,6 +6,7 @@ class QPushButton;
 
 namespace veltrane {
 
+struct BuffInCheck;
 class frmMain;
 class Label;
 class TextField;
@@ -34,6 +35,9 @@ private:
     void lblout_Click();
     void lblout_MouseMove();
     void Form_MouseMove();
+
+    // The checks of a calculation over the fields as they stand.
+    BuffInCheck checkInputs() const;
 
     // The window's height follows the result sentence.
     void fitHeightToResult();

@@ -3,7 +3,6 @@
 #include "ui/buffin/frm_buff_in.h"
 
 #include "core/buffin.h"
-#include "core/work_unit_rate.h"
 #include "settings/setting_keys.h"
 #include "ui/buffin/buffin_messages.h"
 #include "ui/main/calculation_messages.h"
@@ -15,57 +14,48 @@
 #include "ui/toolkit/text_field.h"
 
 namespace veltrane {
-namespace {
 
-void exclaim(const QString& prompt)
+BuffInCheck frmBuffIn::checkInputs() const
 {
-    MsgBox(prompt, MsgButtons::Ok, MsgIcon::Exclamation);
+    return checkBuffIn(toCore(txtBuffIn->text()), toCore(m_main.keyRateField()->text()),
+                       m_main.cpuTimeCheckBox()->isOn(), toCore(m_main.cpuHoursField()->text()));
 }
-
-} // namespace
 
 void frmBuffIn::cmdCalculate_Click()
 {
     // The stored count stays as it is until the calculation has completed,
     // so a refused calculation does not lose it.
-    Result<std::int32_t> count = readBuffInCount(toCore(txtBuffIn->text()));
-    if (!count) {
-        exclaim(unreadableCountMessage(count.error()));
-        return;
-    }
-    std::int32_t wuCount = *count;
-    if (wuCount < SmallestBuffer) {
+    BuffInCheck checked = checkInputs();
+    if (checked.outcome != BuffInOutcome::CountUnreadable && checked.countRaised) {
         MsgBox(QStringLiteral("To small, setted on 10"));
         txtBuffIn->setFieldText(QString::number(SmallestBuffer));
-        wuCount = SmallestBuffer;
+        // The message box let events through: the main window's fields are
+        // read as they stand now.
+        checked = checkInputs();
     }
 
-    TextField* txtKeys = m_main.keyRateField();
-    Result<double> keyRate = readBuffInKeyRate(toCore(txtKeys->text()));
-    if (!keyRate) {
-        exclaim(unreadableMessage(GivenRate::KeyRate, keyRate.error()));
+    switch (checked.outcome) {
+    case BuffInOutcome::CountUnreadable:
+        exclaim(unreadableCountMessage(checked.error));
         return;
-    }
-    if (*keyRate == 0) {
-        exclaim(QStringLiteral("Zero keys!"));
+    case BuffInOutcome::KeyRateUnreadable:
+        exclaim(unreadableMessage(GivenRate::KeyRate, checked.error));
         return;
-    }
-    if (*keyRate < LowestKeyRate) {
-        exclaim(QStringLiteral("To low!\r\nSetted to 10.000"));
-        txtKeys->setFieldText(QStringLiteral("10.000"));
+    case BuffInOutcome::ZeroKeys:
+        exclaim(zeroKeysMessage());
         return;
+    case BuffInOutcome::KeyRateTooLow:
+        exclaim(keyRateTooLowMessage());
+        m_main.keyRateField()->setFieldText(lowestKeyRateText());
+        return;
+    case BuffInOutcome::CpuHoursUnusable:
+        exclaim(unusableCpuHoursMessage(checked.error));
+        return;
+    case BuffInOutcome::Accepted:
+        break;
     }
 
-    const BuffInInputs inputs{wuCount, *keyRate, toCore(txtKeys->text()),
-                              m_main.cpuTimeCheckBox()->isOn(),
-                              toCore(m_main.cpuHoursField()->text())};
-    if (inputs.reckonWithCpuTime) {
-        if (Result<std::int32_t> hours = readBuffInCpuHours(inputs.cpuHoursText); !hours) {
-            exclaim(unusableCpuHoursMessage(hours.error()));
-            return;
-        }
-    }
-    Result<std::string> sentence = buffInSentence(inputs);
+    Result<std::string> sentence = buffInSentence(checked.inputs);
     if (!sentence) {
         exclaim(workingTimeOutOfRangeMessage());
         return;

@@ -33,4 +33,19 @@ QString outOfRangeMessage(CalcError error)
     return QStringLiteral("Out of range!\r\n1 WU would take too long to calculate with.");
 }
 
+QString zeroKeysMessage()
+{
+    return QStringLiteral("Zero keys!");
+}
+
+QString keyRateTooLowMessage()
+{
+    return QStringLiteral("To low!\r\nSetted to 10.000");
+}
+
+QString lowestKeyRateText()
+{
+    return QStringLiteral("10.000");
+}
+
 } // namespace veltrane

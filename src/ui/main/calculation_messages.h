@@ -20,4 +20,10 @@ QString unreadableMessage(GivenRate given, CalcError error);
 // Why the figures of a readable rate could not be worked out.
 QString outOfRangeMessage(CalcError error);
 
+// A key rate of 0, and one below the lowest key rate, which the main window
+// and Buff-In both refuse; the field then shows the lowest key rate.
+QString zeroKeysMessage();
+QString keyRateTooLowMessage();
+QString lowestKeyRateText();
+
 } // namespace veltrane

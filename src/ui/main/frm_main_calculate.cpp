@@ -19,11 +19,6 @@
 namespace veltrane {
 namespace {
 
-void exclaim(const QString& prompt)
-{
-    MsgBox(prompt, MsgButtons::Ok, MsgIcon::Exclamation);
-}
-
 QString numberText(double value)
 {
     return fromCore(writeNumber(value));
@@ -48,14 +43,14 @@ void frmMain::cmdCalculate_Click(int index)
             // The key rate stood where the time of a work unit is kept, so
             // that time is 0 now, until a calculation succeeds.
             SecondsPerWu = *keyRate;
-            exclaim(QStringLiteral("Zero keys!"));
+            exclaim(zeroKeysMessage());
             return;
         }
         const Fixed lowest = Fixed::fromUnits(LowestKeyRate * Fixed::UnitsPerOne);
         Fixed rate = *keyRate;
         if (rate < lowest) {
-            exclaim(QStringLiteral("To low!\r\nSetted to 10.000"));
-            txtKeys->setFieldText(QStringLiteral("10.000"));
+            exclaim(keyRateTooLowMessage());
+            txtKeys->setFieldText(lowestKeyRateText());
             rate = lowest;
         }
         Result<RateFigures> fromKeyRate = figuresFromKeyRate(rate);

@@ -60,4 +60,9 @@ void setMessageBoxHandler(MessageBoxHandler handler)
     installedHandler() = std::move(handler);
 }
 
+void exclaim(const QString& prompt)
+{
+    MsgBox(prompt, MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
 } // namespace veltrane

@@ -42,6 +42,9 @@ struct MessageRequest
 MsgAnswer MsgBox(const QString& prompt, MsgButtons buttons = MsgButtons::Ok,
                  MsgIcon icon = MsgIcon::None, const QString& title = {});
 
+// A refused input, as every window reports one: the exclamation icon and OK.
+void exclaim(const QString& prompt);
+
 // Every message box goes through this one seam: a handler set here sees the
 // request and gives the answer instead of a real box, so tests can read and
 // answer what the program asks. An empty handler brings the real boxes back.
