@@ -1,6 +1,6 @@
 // Draws every window of the program into PNG files, for the documentation:
 // the main window, the Buff-In window with a result and the About window in
-// each of the five themes, and the History window, which has no theme. It
+// each of the colour themes, and the History window, which has no theme. It
 // starts from a fresh settings file in a temporary folder.
 //   veltrane_screenshots <output folder>
 #include "program/program_info.h"

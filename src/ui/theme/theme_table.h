@@ -21,13 +21,13 @@ struct Theme
 // The settings file stores a theme as its place in this table ("Themes"), so
 // a new theme goes at the end: one row here is all it takes, the list and
 // every window follow the table.
-inline const std::array<Theme, 5> Themes{{
+inline const auto Themes = std::to_array<Theme>({
     {"Standard Color", QColor(224, 224, 224), QColor(0, 0, 0), QColor(0, 0, 0)},
     {"DOS", QColor(0, 0, 0), QColor(255, 255, 255), QColor(255, 255, 255)},
     {"Corvid", QColor(0, 0, 66), QColor(255, 130, 0), QColor(255, 130, 0)},
     {"Plover Forum Colors", QColor(49, 101, 156), QColor(214, 235, 255), QColor(214, 235, 255)},
     {"Plover Site Colors!", QColor(148, 178, 255), QColor(255, 255, 255), QColor(255, 255, 255)},
-}};
+});
 
 inline constexpr int DosTheme = 1;
 
