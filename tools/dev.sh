@@ -24,12 +24,13 @@ HEADLESS_PACKAGES=(xvfb xauth)
 
 # The tests also drive the real program on a virtual X display, check the
 # installed desktop files, build the Debian package and check that the tree
-# is formatted.
+# is formatted; strace watches the order in which a settings write syncs and
+# renames.
 TEST_PACKAGES=(
   xvfb xauth xdotool
   appstream desktop-file-utils librsvg2-bin
   dpkg-dev file
-  clang-format
+  clang-format strace
 )
 
 # The sanitizer build and the fuzz targets: clang, its sanitizer and libFuzzer

@@ -28,13 +28,27 @@ bool writeAll(int handle, const QByteArray& content)
     return true;
 }
 
+// The file a path names through any symbolic links, whether that file exists
+// yet or not; empty for links that lead round in a circle.
 QString resolvedTarget(const QString& path)
 {
-    const QFileInfo info(path);
-    if (!info.isSymLink())
-        return path;
-    const QString target = info.canonicalFilePath();
-    return target.isEmpty() ? path : target;
+    QString target = path;
+    for (int links = 0; links < 40; ++links) {
+        const QFileInfo info(target);
+        if (!info.isSymLink())
+            return target;
+        target = info.symLinkTarget();
+    }
+    return {};
+}
+
+// A file the user may not write is never replaced, although its folder would
+// allow the rename. Root may write anything, so for root a file without any
+// write bit counts as read-only, as the user who took them away meant it.
+bool mayWrite(const QByteArray& file, const struct stat& status)
+{
+    return (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 &&
+           ::access(file.constData(), W_OK) == 0;
 }
 
 } // namespace
@@ -42,12 +56,14 @@ QString resolvedTarget(const QString& path)
 bool replaceFileContent(const QString& path, const QByteArray& content)
 {
     const QString target = resolvedTarget(path);
+    if (target.isEmpty())
+        return false;
     const QByteArray file = QFile::encodeName(target);
     const QByteArray scratch = QFile::encodeName(target + QStringLiteral(".new"));
 
     struct stat old = {};
     const bool replacing = ::stat(file.constData(), &old) == 0;
-    if (replacing && !S_ISREG(old.st_mode))
+    if (replacing && (!S_ISREG(old.st_mode) || !mayWrite(file, old)))
         return false;
 
     ::unlink(scratch.constData());

@@ -11,7 +11,9 @@ namespace veltrane {
 // moment, finds the whole old file or the whole new one. The caller must hold
 // the file's lock: <path>.new is the one scratch name, and a scratch file left
 // by a writer that was killed is thrown away by the next. A symbolic link is
-// followed, so the file it points to is replaced and the link stays.
+// followed, so the file it points to is replaced, or made when it is not
+// there yet, and the link stays. A file the user may not write (for root:
+// one without any write bit) is left as it is.
 // False when the file could not be replaced; it is then as it was.
 bool replaceFileContent(const QString& path, const QByteArray& content);
 

@@ -11,6 +11,8 @@
 #include <QLockFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -40,7 +42,11 @@ private slots:
     void valueAlreadyStoredNeedsNoLock();
     void lockLeftByACrashedWriterIsTakenOver();
     void replacingKeepsPermissionsAndLeavesNoTemporaryFile();
+    void settingsFileThatIsALinkStaysALink_data();
     void settingsFileThatIsALinkStaysALink();
+    void fileWithoutWriteBitsIsNotReplaced_data();
+    void fileWithoutWriteBitsIsNotReplaced();
+    void newContentIsSyncedBeforeTheRename();
     void twoProcessesLoseNoKey();
     void writerKilledAtRandomLeavesOldOrNewFile();
 
@@ -251,19 +257,107 @@ void TestIniFile::replacingKeepsPermissionsAndLeavesNoTemporaryFile()
     QCOMPARE(entries(), "veltrane.ini");
 }
 
+void TestIniFile::settingsFileThatIsALinkStaysALink_data()
+{
+    QTest::addColumn<QByteArray>("before"); // null: the link's target is not there yet
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("target there") << QByteArray("[s]\nk=1\n") << QByteArray("[s]\nk=2\n");
+    QTest::newRow("target not there yet") << QByteArray() << QByteArray("[s]\nk=2\n");
+}
+
 void TestIniFile::settingsFileThatIsALinkStaysALink()
 {
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
     // A settings file kept elsewhere, with a link to it beside the program.
     QTemporaryDir elsewhere;
     const QString target = elsewhere.filePath(QStringLiteral("kept.ini"));
-    QVERIFY(writeBytes(target, "[s]\nk=1\n"));
+    if (!before.isNull())
+        QVERIFY(writeBytes(target, before));
     QVERIFY(QFile::link(target, m_path));
 
     WriteINI(QStringLiteral("s"), QStringLiteral("k"), QStringLiteral("2"));
     QCOMPARE(QFileInfo(m_path).symLinkTarget(), target);
-    QCOMPARE(readBytes(target), "[s]\nk=2\n");
+    QCOMPARE(readBytes(target), after);
     QCOMPARE(entries(), "veltrane.ini");
     QCOMPARE(QDir(elsewhere.path()).entryList(QDir::Files), QStringList{"kept.ini"});
+}
+
+void TestIniFile::fileWithoutWriteBitsIsNotReplaced_data()
+{
+    QTest::addColumn<bool>("throughALink");
+    QTest::newRow("the file itself") << false;
+    QTest::newRow("the target of a link") << true;
+}
+
+// Root may write any file, so only the missing write bits tell that the user
+// froze it; the folder would allow the rename.
+void TestIniFile::fileWithoutWriteBitsIsNotReplaced()
+{
+    QFETCH(bool, throughALink);
+    QTemporaryDir elsewhere;
+    const QString file = throughALink ? elsewhere.filePath(QStringLiteral("kept.ini")) : m_path;
+    const QByteArray content = "[s]\nk=1\n";
+    QVERIFY(writeBytes(file, content));
+    if (throughALink)
+        QVERIFY(QFile::link(file, m_path));
+    const auto readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    QVERIFY(QFile::setPermissions(file, readOnly));
+
+    QVERIFY(!detail::writeIniFile(m_path, QStringLiteral("s"), QStringLiteral("k"),
+                                  QStringLiteral("2")));
+    WriteINI(QStringLiteral("t"), QStringLiteral("n"), QStringLiteral("1"));
+    QCOMPARE(readBytes(file), content);
+    const auto userBits = QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
+    QCOMPARE(QFile::permissions(file) & ~userBits, readOnly);
+    QCOMPARE(QFileInfo(m_path).isSymLink(), throughALink);
+    QCOMPARE(ReadINI(QStringLiteral("s"), QStringLiteral("k"), {}), QStringLiteral("1"));
+    QCOMPARE(entries(), "veltrane.ini");
+    // A value the file already holds is a write that needs nothing.
+    QVERIFY(detail::writeIniFile(m_path, QStringLiteral("s"), QStringLiteral("k"),
+                                 QStringLiteral("1")));
+}
+
+// Without the sync, a power cut soon after the rename can leave an empty or
+// torn settings file. The writer child is watched by strace, which sees the
+// order of the system calls.
+void TestIniFile::newContentIsSyncedBeforeTheRename()
+{
+    const QString strace = QStandardPaths::findExecutable(QStringLiteral("strace"));
+    if (strace.isEmpty())
+        QSKIP("strace is not installed");
+    const QString log = m_dir->filePath(QStringLiteral("strace.log"));
+    QProcess writer;
+    writer.start(strace, {QStringLiteral("-f"), QStringLiteral("-o"), log, QStringLiteral("-e"),
+                          QStringLiteral("trace=openat,fsync,fdatasync,rename,renameat,renameat2"),
+                          QStringLiteral(VELTRANE_INI_WRITER_CHILD), m_dir->path(),
+                          QStringLiteral("k"), QStringLiteral("2")});
+    QVERIFY(writer.waitForFinished(60000));
+    QCOMPARE(writer.exitCode(), 0);
+
+    // The scratch file's descriptor, then its sync, then the rename, for each
+    // of the two writes.
+    const QStringList calls = QString::fromUtf8(readBytes(log)).split(u'\n');
+    const QRegularExpression opened(QStringLiteral(R"(openat\(.*shared\.ini\.new".*\) = (\d+))"));
+    const QRegularExpression renamed(QStringLiteral(R"(rename.*shared\.ini\.new".*shared\.ini")"));
+    QString scratch;
+    bool synced = false;
+    int renames = 0;
+    for (const QString& call : calls) {
+        if (const QRegularExpressionMatch match = opened.match(call); match.hasMatch()) {
+            scratch = match.captured(1);
+            synced = false;
+        } else if (!scratch.isEmpty() &&
+                   (call.contains(QStringLiteral("fsync(") + scratch + u')') ||
+                    call.contains(QStringLiteral("fdatasync(") + scratch + u')'))) {
+            synced = true;
+        } else if (renamed.match(call).hasMatch()) {
+            QVERIFY2(synced, qPrintable(call));
+            ++renames;
+            synced = false;
+        }
+    }
+    QCOMPARE(renames, 2);
 }
 
 void TestIniFile::twoProcessesLoseNoKey()

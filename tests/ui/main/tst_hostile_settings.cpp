@@ -3,7 +3,8 @@
 // nothing alarming, and leaves alone whatever it could not read.
 //
 // The test runs as an ordinary user: as root every file could be read and
-// every folder written, and the cases below would prove nothing.
+// every folder written, and most cases below would prove nothing. The
+// read-only file and the dangling link run once more as root.
 
 #include "support/main_window_fixture.h"
 
@@ -68,6 +69,8 @@ private slots:
     void unreadableFileIsLeftAlone();
     void hugeFileIsReadAndKeptWhole();
     void nulBytesAndOverlongLinesAreKept();
+    void readOnlySettingsFileIsReadAndKept();
+    void danglingLinkGetsItsTarget();
 
 private:
     // Starts the program, checks that it showed no message and closes it.
@@ -174,9 +177,45 @@ void HostileSettingsTest::nulBytesAndOverlongLinesAreKept()
     QVERIFY(f.settingsFile() == afterOneMoreStart(content));
 }
 
+void HostileSettingsTest::readOnlySettingsFileIsReadAndKept()
+{
+    // The user froze the settings: no write bit at all, in a folder the user
+    // may write, so only the program's own care keeps the file.
+    MainWindowFixture f;
+    f.writeSettings(storedSettings);
+    const auto readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    QVERIFY(QFile::setPermissions(f.folder.settingsPath(), readOnly));
+    const QFileInfo before(f.folder.settingsPath());
+
+    startAndClose(f, QStringLiteral("641.440"));
+    QCOMPARE(f.window->useCount(), 27);
+    QCOMPARE(f.settingsFile(), storedSettings);
+    const QFileInfo after(f.folder.settingsPath());
+    QCOMPARE(after.permissions(), before.permissions());
+    QCOMPARE(entries(f.folder.path()), QStringLiteral("veltrane.ini"));
+    QVERIFY(QFile::setPermissions(f.folder.settingsPath(), readOnly | QFile::WriteOwner));
+}
+
+void HostileSettingsTest::danglingLinkGetsItsTarget()
+{
+    // A link to a settings file kept elsewhere that does not exist yet.
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath(QStringLiteral("kept.ini"));
+    MainWindowFixture f;
+    QVERIFY(QFile::link(target, f.folder.settingsPath()));
+
+    startAndClose(f, QStringLiteral("100.358"));
+    QCOMPARE(QFileInfo(f.folder.settingsPath()).symLinkTarget(), target);
+    QVERIFY(readBytes(target).contains("[Calculate]\nKeyRate=100.358\n"));
+    QCOMPARE(entries(f.folder.path()), QStringLiteral("veltrane.ini"));
+    QCOMPARE(entries(elsewhere.path()), QStringLiteral("kept.ini"));
+}
+
+// VELTRANE_TEST_AS_ROOT keeps the rights of root, for the cases that must
+// hold for root as well.
 int main(int argc, char* argv[])
 {
-    if (!dropRootRights()) {
+    if (!qEnvironmentVariableIsSet("VELTRANE_TEST_AS_ROOT") && !dropRootRights()) {
         qCritical("cannot run as an ordinary user");
         return 1;
     }
