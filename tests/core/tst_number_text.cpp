@@ -41,6 +41,9 @@ private slots:
         QTest::newRow("mark after the comma") << "1,2.3" << NotRead;
         QTest::newRow("mark at the end") << "12." << NotRead;
         QTest::newRow("mark at the start") << ".5" << NotRead;
+        QTest::newRow("two marks in a row") << "1..2" << NotRead;
+        QTest::newRow("mark before the comma") << "1.,5" << NotRead;
+        QTest::newRow("mark after the sign") << "-.5" << NotRead;
         QTest::newRow("blank inside the number") << "1 2" << NotRead;
         QTest::newRow("blank after the sign") << "- 2" << NotRead;
     }

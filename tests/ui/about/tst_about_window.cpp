@@ -4,6 +4,7 @@
 #include "ui/toolkit/twips.h"
 
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 
 using namespace veltrane;
@@ -42,6 +43,9 @@ void AboutWindowTest::showsVersionUseCountAndLogo()
     QCOMPARE(caption(about, "lblUse"), QStringLiteral("Used: 1 time(s)"));
     QVERIFY(about->windowFlags() & Qt::FramelessWindowHint);
     QCOMPARE(about->frameGeometry().size(), QSize(twipsToPixels(5130), twipsToPixels(2850)));
+    // 4335 twips from the left of the screen and 2175 from its top.
+    QCOMPARE(about->pos(), about->screen()->availableGeometry().topLeft() +
+                               QPoint(twipsToPixels(4335), twipsToPixels(2175)));
 
     const QPixmap logo = MainWindowFixture::controlOf<QLabel>(about, "Image1")->pixmap();
     QCOMPARE(logo.size(), QSize(61, 58));

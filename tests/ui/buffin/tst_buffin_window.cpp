@@ -159,22 +159,29 @@ void BuffInWindowTest::sentenceForTheMainWindowsFigures()
 void BuffInWindowTest::countBelowTenIsRaisedToTen_data()
 {
     QTest::addColumn<QString>("count");
+    QTest::addColumn<bool>("raised");
     // clang-format off
-    QTest::newRow("9") << "9";
-    QTest::newRow("0") << "0";
-    QTest::newRow("negative") << "-5";
-    QTest::newRow("far below the range") << "-99999999999";
+    QTest::newRow("10 itself") << "10" << false;
+    QTest::newRow("9") << "9" << true;
+    QTest::newRow("0") << "0" << true;
+    QTest::newRow("negative") << "-5" << true;
+    QTest::newRow("far below the range") << "-99999999999" << true;
     // clang-format on
 }
 
 void BuffInWindowTest::countBelowTenIsRaisedToTen()
 {
     QFETCH(QString, count);
+    QFETCH(bool, raised);
     openBuffIn();
     field("txtBuffIn")->setFieldText(count);
     calculate();
 
-    QCOMPARE(m_main->messages.shown().size(), 1);
+    QCOMPARE(m_main->messages.shown().size(), raised ? 1 : 0);
+    if (!raised) {
+        QVERIFY(lblout()->caption().contains(QStringLiteral(" for 10 Wu's @ 641.440 keys/sec")));
+        return;
+    }
     const MessageRequest& message = m_main->messages.shown().first();
     QCOMPARE(message.prompt, QStringLiteral("To small, setted on 10"));
     QCOMPARE(message.icon, MsgIcon::None);

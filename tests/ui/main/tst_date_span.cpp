@@ -238,10 +238,15 @@ void DateSpanTest::cpuHoursRules()
     QCOMPARE(f.text("txtAmount"), QStringLiteral("1"));
     f.type("txtCpu", "0");
     QCOMPARE(f.text("txtCpu"), QStringLiteral("1"));
-    // Only the exact text "0" is replaced.
-    f.paste("txtCpu", "00");
-    QCOMPARE(f.text("txtCpu"), QStringLiteral("00"));
-    QCOMPARE(f.text("txtAmount"), QStringLiteral("0"));
+    // Only the exact text "0" is replaced as it is typed; a calculation from
+    // the key rate replaces every text that reads as 0.
+    for (const char* zero : {"00", "0,0", " 0 "}) {
+        f.paste("txtCpu", QString::fromUtf8(zero));
+        QCOMPARE(f.text("txtCpu"), QString::fromUtf8(zero));
+        QCOMPARE(f.text("txtAmount"), QStringLiteral("0"));
+        f.click("cmdCalculate(0)");
+        QCOMPARE(f.text("txtCpu"), QStringLiteral("1"));
+    }
 
     f.type("txtCpu", "24");
     QCOMPARE(f.checkBox("chkCPU")->value(), CheckBox::Off);

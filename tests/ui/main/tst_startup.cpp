@@ -6,6 +6,7 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 using namespace veltrane;
 using namespace veltrane::test;
@@ -39,6 +40,7 @@ private slots:
     void checkBoxesReadAtStartUpAreStored();
     void emptyFieldFallsBackToItsDefault();
     void exitButtonAndAccessKeyCloseAndStore();
+    void endOfTheSessionStores();
 };
 
 void StartupTest::firstRun()
@@ -292,6 +294,22 @@ void StartupTest::exitButtonAndAccessKeyCloseAndStore()
     // An access key presses its button as a click does, after a moment.
     QTRY_VERIFY(!byKey.window->isVisible());
     QCOMPARE(stored("Calculate", "KeyRate"), QStringLiteral("200.000"));
+}
+
+// Log-off, or a termination signal, ends the event loop without closing the
+// windows first (exit, not quit, which would close them): the settings are
+// stored all the same.
+void StartupTest::endOfTheSessionStores()
+{
+    MainWindowFixture f;
+    f.open();
+    f.type("txtKeys", "641.440");
+    QSignalSpy unloaded(f.window.get(), &frmMain::unloaded);
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+    QCOMPARE(unloaded.count(), 1);
+    QCOMPARE(stored("Calculate", "KeyRate"), QStringLiteral("641.440"));
+    QCOMPARE(stored("Main", "Use"), QStringLiteral("2"));
 }
 
 QTEST_MAIN(StartupTest)

@@ -62,6 +62,9 @@ void SummaryAndLinkTest::summaryFollowsTheCheckBoxes_data()
     QTest::newRow("done")
         << 1 << 0
         << "If he/she started on 30/10/2003, ended on 01/01/2004 and Buff-out contains 12 WU's, " "then he/she got 837,83 WU's (if the pc is running 24/24)";
+    QTest::newRow("greyed done")
+        << 2 << 0
+        << "If he/she started on 30/10/2003, ended on 01/01/2004, then he/she got 825,83 WU's " "(if the pc is running 24/24)";
     QTest::newRow("done, greyed CPU time")
         << 1 << 2
         << "If he/she started on 30/10/2003, ended on 01/01/2004 and Buff-out contains 12 WU's, " "then he/she got 837,83 WU's (if the pc is running 24/24)";
