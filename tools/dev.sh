@@ -16,6 +16,7 @@ SANITIZE_DIR=${VELTRANE_SANITIZE_BUILD_DIR:-$BUILD_DIR-sanitize}
 PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev
+  libcli11-dev
   fonts-liberation2
 )
 
@@ -23,10 +24,10 @@ PACKAGES=(
 HEADLESS_PACKAGES=(xvfb xauth)
 
 # The tests also drive the real program on a virtual X display, check the
-# installed desktop files and build the Debian package.
+# installed desktop files and the manual page and build the Debian package.
 TEST_PACKAGES=(
   xvfb xauth xdotool
-  appstream desktop-file-utils librsvg2-bin
+  appstream desktop-file-utils librsvg2-bin man-db
   dpkg-dev file
 )
 
