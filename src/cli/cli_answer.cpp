@@ -265,7 +265,7 @@ Result<std::string, UsageError> summaryFor(const CliRequest& request, const CliA
         return refused("--summary", "the window's figures start at a key rate of 10.000 keys/s");
     case WindowSummaryError::KeyRateTooHigh:
         return refused("--summary", "the window's time of one work unit rounds to 0 at this "
-                                    "key rate; it takes rates below 85.899.345.920.000 keys/s");
+                                    "key rate; it takes rates up to 85.899.345.920.000 keys/s");
     case WindowSummaryError::FiguresIncomplete:
         if (request.done)
             return refused("--done", *request.done,
