@@ -258,12 +258,7 @@ std::optional<std::string> lastRateTextIn(std::string_view log)
             begin -= blank;
         std::vector<std::size_t> starts; // where the number may start, shortest first
         std::size_t numberEnd = begin;
-        bool tooLong = false;
-        while (begin > 0) {
-            if (numberEnd - begin > LongestRateText) {
-                tooLong = true; // digits beyond any rate: no piece of them is one
-                break;
-            }
+        while (begin > 0 && numberEnd - begin <= LongestRateText) {
             char c = log[begin - 1];
             if (isDigit(c) || c == ',' || c == '.') {
                 --begin;
@@ -279,7 +274,8 @@ std::optional<std::string> lastRateTextIn(std::string_view log)
             break;
         }
         starts.push_back(begin);
-        if (tooLong)
+        // Digits and marks beyond any rate: where the number starts is unknown.
+        if (numberEnd - begin > LongestRateText)
             starts.clear();
         // The longest piece that reads; a blank also parts two numbers, as
         // in "16.02 2,296,988 keys/sec".
