@@ -16,6 +16,7 @@ SANITIZE_DIR=${VELTRANE_SANITIZE_BUILD_DIR:-$BUILD_DIR-sanitize}
 PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev
+  libcli11-dev
   fonts-liberation2
 )
 
@@ -23,12 +24,12 @@ PACKAGES=(
 HEADLESS_PACKAGES=(xvfb xauth)
 
 # The tests also drive the real program on a virtual X display, check the
-# installed desktop files, build the Debian package and check that the tree
-# is formatted; strace watches the order in which a settings write syncs and
-# renames.
+# installed desktop files and the manual page, build the Debian package and
+# check that the tree is formatted; strace watches the order in which a
+# settings write syncs and renames.
 TEST_PACKAGES=(
   xvfb xauth xdotool
-  appstream desktop-file-utils librsvg2-bin
+  appstream desktop-file-utils librsvg2-bin man-db
   dpkg-dev file
   clang-format strace
 )

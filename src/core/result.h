@@ -16,11 +16,11 @@ enum class CalcError
 };
 
 // A value, or the reason there is none.
-template <class T> class Result
+template <class T, class Error = CalcError> class Result
 {
 public:
     Result(T value) : m_value(std::move(value)) {}
-    Result(CalcError error) : m_error(error) {}
+    Result(Error error) : m_error(error) {}
 
     bool ok() const { return m_value.has_value(); }
     explicit operator bool() const { return ok(); }
@@ -31,7 +31,7 @@ public:
     }
     const T& operator*() const { return value(); }
     const T* operator->() const { return &value(); }
-    CalcError error() const
+    Error error() const
     {
         assert(!ok());
         return m_error;
@@ -39,7 +39,7 @@ public:
 
 private:
     std::optional<T> m_value;
-    CalcError m_error = CalcError::NotANumber;
+    Error m_error{};
 };
 
 } // namespace veltrane

@@ -90,6 +90,7 @@ private slots:
     void desktopEntryValidates();
     void metainfoValidates();
     void installedCopyKeepsItsSettingsInTheConfigFolder();
+    void installedCliAnswersAndHasItsManualPage();
     void debianPackageNamesItsLibrariesAndHoldsEveryFile();
 
 private:
@@ -121,6 +122,9 @@ void TestInstall::installsEveryFile_data()
 {
     QTest::addColumn<QString>("path");
     QTest::newRow("program") << "bin/veltrane";
+    QTest::newRow("command-line program") << "bin/veltrane-cli";
+    QTest::newRow("its manual page") << "share/man/man1/veltrane-cli.1.gz";
+    QTest::newRow("its bash completion") << "share/bash-completion/completions/veltrane-cli";
     QTest::newRow("history") << "share/veltrane/veltrane_history.txt";
     QTest::newRow("desktop entry") << "share/applications/" + AppId + ".desktop";
     QTest::newRow("metainfo") << "share/metainfo/" + AppId + ".metainfo.xml";
@@ -229,6 +233,23 @@ void TestInstall::installedCopyKeepsItsSettingsInTheConfigFolder()
     QVERIFY(!QFileInfo::exists(installed(QStringLiteral("bin/veltrane.ini"))));
 }
 
+void TestInstall::installedCliAnswersAndHasItsManualPage()
+{
+    const Run answer = run(installed(QStringLiteral("bin/veltrane-cli")),
+                           {QStringLiteral("4294967296"), QStringLiteral("--json")});
+    QCOMPARE(answer.exitCode, 0);
+    QVERIFY2(answer.output.contains("\"wus_per_hour\": 3600,"), answer.output.constData());
+
+    const QString man = QStandardPaths::findExecutable(QStringLiteral("man"));
+    if (man.isEmpty())
+        QSKIP("man (Debian package man-db) is not installed");
+    const Run page = run(man, {QStringLiteral("--warnings"), QStringLiteral("-l"),
+                               installed(QStringLiteral("share/man/man1/veltrane-cli.1.gz"))});
+    QCOMPARE(page.exitCode, 0);
+    QVERIFY2(page.output.contains("--rates-from") && !page.output.contains("warning"),
+             page.output.constData());
+}
+
 void TestInstall::debianPackageNamesItsLibrariesAndHoldsEveryFile()
 {
     if (QStandardPaths::findExecutable(QStringLiteral("dpkg-shlibdeps")).isEmpty())
@@ -255,7 +276,9 @@ void TestInstall::debianPackageNamesItsLibrariesAndHoldsEveryFile()
     const Run contents = run(QStringLiteral("dpkg-deb"), {QStringLiteral("--contents"), deb});
     QCOMPARE(contents.exitCode, 0);
     for (const QString& path :
-         {QStringLiteral("./usr/bin/veltrane"),
+         {QStringLiteral("./usr/bin/veltrane"), QStringLiteral("./usr/bin/veltrane-cli"),
+          QStringLiteral("./usr/share/man/man1/veltrane-cli.1.gz"),
+          QStringLiteral("./usr/share/bash-completion/completions/veltrane-cli"),
           QStringLiteral("./usr/share/veltrane/veltrane_history.txt"),
           QStringLiteral("./usr/share/applications/") + AppId + QStringLiteral(".desktop"),
           QStringLiteral("./usr/share/metainfo/") + AppId + QStringLiteral(".metainfo.xml"),

@@ -3,6 +3,7 @@
 #   cmake -DSOURCE_DIR=<folder that holds core/, program/, ...> -P check_layers.cmake
 #
 #   core          no Qt, nothing of program/, settings/ or ui/
+#   cli           core; no Qt
 #   program       QtCore; core
 #   settings      QtCore; core, program
 #   ui/toolkit    Qt; core, program, settings; no window or theme
@@ -15,6 +16,7 @@ endif()
 get_filename_component(SOURCE_DIR "${SOURCE_DIR}" ABSOLUTE)
 
 set(forbidden_core "^<Q|^<qt|^\"(program|settings|ui)/")
+set(forbidden_cli "^<Q|^<qt|^\"(program|settings|ui)/")
 set(forbidden_program "^<Qt?Gui|^<Qt?Widgets|^<QWidget|^<QApplication|^\"(settings|ui)/")
 set(forbidden_settings "^<Qt?Gui|^<Qt?Widgets|^<QWidget|^<QApplication|^\"ui/")
 set(forbidden_ui/toolkit "^\"ui/(main|theme|buffin|history|about)/")
