@@ -6,6 +6,7 @@
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/program_info.h"
 #include "ui/toolkit/program_logo.h"
+#include "ui/toolkit/program_look.h"
 #include "ui/toolkit/twips.h"
 
 #include <QPushButton>
@@ -32,6 +33,7 @@ void frmAbout::buildWindow()
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twipsToPixels(layout::Width), twipsToPixels(layout::Height));
     setFont(fontFor(fonts::MsSansSerif825));
+    useProgramPalette(this);
     // Its place on the screen that shows the main window.
     const QScreen* screen = m_main.screen();
     const QPoint origin = screen ? screen->availableGeometry().topLeft() : QPoint();

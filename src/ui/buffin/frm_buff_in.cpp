@@ -7,6 +7,7 @@
 #include "ui/toolkit/clipboard.h"
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/message_box.h"
+#include "ui/toolkit/program_look.h"
 #include "ui/toolkit/text_field.h"
 #include "ui/toolkit/twips.h"
 #include "ui/toolkit/window_activation.h"
@@ -36,6 +37,7 @@ void frmBuffIn::buildWindow()
     setFixedSize(twipsToPixels(layout::ClientWidth), twipsToPixels(layout::ClientHeight));
     setFont(fontFor(fonts::MsSansSerif825));
     setMouseTracking(true);
+    useProgramPalette(this);
 
     const ControlsByName controls = buildWindowControls(this, {}, layout::controls());
     txtBuffIn = qobject_cast<TextField*>(controls.value(QStringLiteral("txtBuffIn")));

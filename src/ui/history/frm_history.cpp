@@ -6,6 +6,7 @@
 #include "ui/toolkit/multi_line_text_field.h"
 #include "ui/toolkit/palette_color.h"
 #include "ui/toolkit/pending_events.h"
+#include "ui/toolkit/program_look.h"
 #include "ui/toolkit/qt_text.h"
 #include "ui/toolkit/window_geometry.h"
 
@@ -50,6 +51,7 @@ void frmHistory::buildWindow()
                    Qt::WindowCloseButtonHint);
     setWindowModality(Qt::ApplicationModal);
     setAttribute(Qt::WA_DeleteOnClose);
+    useProgramPalette(this);
     setPaletteColor(this, QPalette::Window, WindowBackground);
     setAutoFillBackground(true);
 

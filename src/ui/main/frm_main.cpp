@@ -50,6 +50,7 @@ void frmMain::buildWindow()
     setFixedSize(twipsToPixels(layout::ClientWidth), twipsToPixels(layout::ClientHeight));
     setFont(fontFor(fonts::TimesNewRoman975));
     setMouseTracking(true);
+    useProgramPalette(this);
 
     buildWindowControls(this, layout::lines(), layout::controls());
 
