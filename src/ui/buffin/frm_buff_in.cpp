@@ -40,6 +40,7 @@ void frmBuffIn::buildWindow()
     useProgramPalette(this);
 
     const ControlsByName controls = buildWindowControls(this, {}, layout::controls());
+    labelControls(controls, layout::labels());
     txtBuffIn = qobject_cast<TextField*>(controls.value(QStringLiteral("txtBuffIn")));
     cmdCalculate = qobject_cast<QPushButton*>(controls.value(QStringLiteral("cmdCalculate")));
     lblout = qobject_cast<Label*>(controls.value(QStringLiteral("lblout")));

@@ -52,7 +52,9 @@ void frmMain::buildWindow()
     setMouseTracking(true);
     useProgramPalette(this);
 
-    buildWindowControls(this, layout::lines(), layout::controls());
+    const ControlsByName controls = buildWindowControls(this, layout::lines(), layout::controls());
+    labelControls(controls, layout::labels());
+    nameControls(controls, layout::accessibleNames());
 
     txtKeys = control<TextField>("txtKeys");
     txtCpu = control<TextField>("txtCpu");
@@ -78,6 +80,8 @@ void frmMain::buildWindow()
     cmdCalculate = {control<QPushButton>("cmdCalculate(0)"),
                     control<QPushButton>("cmdCalculate(1)"),
                     control<QPushButton>("cmdCalculate(2)")};
+    for (int index = 0; index < int(cmdCalculate.size()); ++index)
+        setCalculateCaption(index, cmdCalculate[index]->text());
     cmdDateNow = control<QPushButton>("cmdDateNow");
     cmdDateEnd = control<QPushButton>("cmdDateEnd");
     cmdBuffIn = control<QPushButton>("cmdBuffIn");
@@ -99,6 +103,17 @@ void frmMain::buildWindow()
                         layout::LayoutButtonBackground);
 
     txtKeys->setFocus();
+}
+
+void frmMain::setCalculateCaption(int index, const QString& caption)
+{
+    // The three buttons share their captions; a screen reader names each
+    // after what it calculates from ("Calculate from the key rate").
+    cmdCalculate[index]->setText(caption);
+    QString name = caption;
+    name.remove(u'&').replace(QStringLiteral("from here"),
+                              QStringLiteral("from ") + mainWindowLayout::calculationSource(index));
+    cmdCalculate[index]->setAccessibleName(name);
 }
 
 void frmMain::connectEvents()

@@ -93,6 +93,7 @@ private:
     void lblSite_Click();
 
     template <class Control> Control* control(const char* name) const;
+    void setCalculateCaption(int index, const QString& caption);
 
     TextField* txtKeys = nullptr;
     TextField* txtCpu = nullptr;
