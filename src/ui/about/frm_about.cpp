@@ -8,6 +8,7 @@
 #include "ui/toolkit/program_logo.h"
 #include "ui/toolkit/program_look.h"
 #include "ui/toolkit/twips.h"
+#include "ui/toolkit/window_keys.h"
 
 #include <QPushButton>
 #include <QScreen>
@@ -18,6 +19,7 @@ frmAbout::frmAbout(frmMain& main) : Form(&main), m_main(main)
 {
     buildWindow();
     connect(cmdBack, &QPushButton::clicked, this, &frmAbout::cmdBack_Click);
+    closeOnEscape(this, [this] { cmdBack_Click(); });
     Form_Load();
 }
 

@@ -12,6 +12,7 @@
 #include "ui/toolkit/twips.h"
 #include "ui/toolkit/window_activation.h"
 #include "ui/toolkit/window_geometry.h"
+#include "ui/toolkit/window_keys.h"
 
 #include <QPushButton>
 
@@ -55,6 +56,13 @@ void frmBuffIn::connectEvents()
     connect(lblout, &Label::clicked, this, &frmBuffIn::lblout_Click);
     connect(lblout, &Label::mouseMoved, this, &frmBuffIn::lblout_MouseMove);
     onActivatedFromProgram(this, [this] { Form_Activate(); });
+    // Escape closes the window as its close box does; the Copy keys ask
+    // about the sentence as a click on it does, once there is one.
+    closeOnEscape(this, [this] { close(); });
+    onCopyKeys(this, [this] {
+        if (!lblout->isHidden())
+            lblout_Click();
+    });
 }
 
 void frmBuffIn::Form_Load()

@@ -9,6 +9,7 @@
 #include "ui/toolkit/program_look.h"
 #include "ui/toolkit/qt_text.h"
 #include "ui/toolkit/window_geometry.h"
+#include "ui/toolkit/window_keys.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -62,6 +63,8 @@ void frmHistory::buildWindow()
     txtHistory->setFont(font);
     setPaletteColor(txtHistory, QPalette::Base, HistoryBackground);
     setPaletteColor(txtHistory, QPalette::Text, HistoryText);
+    // Escape closes the window as its close box does.
+    closeOnEscape(this, [this] { close(); });
 }
 
 void frmHistory::Form_Load()
