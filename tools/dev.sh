@@ -22,10 +22,12 @@ PACKAGES=(
 # A machine without a desktop shows the window on a virtual X display.
 HEADLESS_PACKAGES=(xvfb xauth)
 
-# The tests also drive the real program on a virtual X display, check the
-# installed desktop files and build the Debian package.
+# The tests also drive the real program on a virtual X display and on
+# Wayland (weston's headless compositor, with a keyboard module built against
+# libweston), check the installed desktop files and build the Debian package.
 TEST_PACKAGES=(
   xvfb xauth xdotool
+  weston qt6-wayland libweston-10-dev
   appstream desktop-file-utils librsvg2-bin
   dpkg-dev file
 )
