@@ -23,12 +23,14 @@ PACKAGES=(
 # A machine without a desktop shows the window on a virtual X display.
 HEADLESS_PACKAGES=(xvfb xauth)
 
-# The tests also drive the real program on a virtual X display, check the
-# installed desktop files and the manual page, build the Debian package and
-# check that the tree is formatted; strace watches the order in which a
-# settings write syncs and renames.
+# The tests also drive the real program on a virtual X display and on
+# Wayland (weston's headless compositor, with a keyboard module built against
+# libweston), check the installed desktop files and the manual page, build the
+# Debian package and check that the tree is formatted; strace watches the
+# order in which a settings write syncs and renames.
 TEST_PACKAGES=(
   xvfb xauth xdotool
+  weston qt6-wayland libweston-10-dev
   appstream desktop-file-utils librsvg2-bin man-db
   dpkg-dev file
   clang-format strace

@@ -6,7 +6,9 @@
 #include "ui/theme/apply_theme.h"
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/program_logo.h"
+#include "ui/toolkit/program_look.h"
 #include "ui/toolkit/twips.h"
+#include "ui/toolkit/window_keys.h"
 
 #include <QPushButton>
 #include <QScreen>
@@ -17,6 +19,7 @@ frmAbout::frmAbout(frmMain& main) : Form(&main), m_main(main)
 {
     buildWindow();
     connect(cmdBack, &QPushButton::clicked, this, &frmAbout::cmdBack_Click);
+    closeOnEscape(this, [this] { cmdBack_Click(); });
     Form_Load();
 }
 
@@ -32,6 +35,7 @@ void frmAbout::buildWindow()
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twipsToPixels(layout::Width), twipsToPixels(layout::Height));
     setFont(fontFor(fonts::MsSansSerif825));
+    useProgramPalette(this);
     // Its place on the screen that shows the main window.
     const QScreen* screen = m_main.screen();
     const QPoint origin = screen ? screen->availableGeometry().topLeft() : QPoint();

@@ -22,11 +22,18 @@ const ControlRow ControlRows[] = {
      "Click me to copy me 2 the clipboard", GrowsDownward, 0},
 };
 
+const LabelledControl Labels[] = {{"Label1(0)", "txtBuffIn"}};
+
 } // namespace
 
 std::span<const ControlRow> controls()
 {
     return ControlRows;
+}
+
+std::span<const LabelledControl> labels()
+{
+    return Labels;
 }
 
 } // namespace veltrane::buffInWindowLayout

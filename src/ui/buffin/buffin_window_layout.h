@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/toolkit/accessible_names.h"
 #include "ui/toolkit/control_table.h"
 
 #include <span>
@@ -17,5 +18,7 @@ inline constexpr int LoadHeightButtonFactor = 3;
 inline constexpr int HeightAboveResult = 3495;
 
 std::span<const ControlRow> controls();
+// The label that names the count field for screen readers.
+std::span<const LabelledControl> labels();
 
 } // namespace veltrane::buffInWindowLayout

@@ -7,10 +7,12 @@
 #include "ui/toolkit/clipboard.h"
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/message_box.h"
+#include "ui/toolkit/program_look.h"
 #include "ui/toolkit/text_field.h"
 #include "ui/toolkit/twips.h"
 #include "ui/toolkit/window_activation.h"
 #include "ui/toolkit/window_geometry.h"
+#include "ui/toolkit/window_keys.h"
 
 #include <QPushButton>
 
@@ -36,8 +38,10 @@ void frmBuffIn::buildWindow()
     setFixedSize(twipsToPixels(layout::ClientWidth), twipsToPixels(layout::ClientHeight));
     setFont(fontFor(fonts::MsSansSerif825));
     setMouseTracking(true);
+    useProgramPalette(this);
 
     const ControlsByName controls = buildWindowControls(this, {}, layout::controls());
+    labelControls(controls, layout::labels());
     txtBuffIn = requiredControl<TextField>(controls, "txtBuffIn");
     cmdCalculate = requiredControl<QPushButton>(controls, "cmdCalculate");
     lblout = requiredControl<Label>(controls, "lblout");
@@ -52,6 +56,13 @@ void frmBuffIn::connectEvents()
     connect(lblout, &Label::clicked, this, &frmBuffIn::lblout_Click);
     connect(lblout, &Label::mouseMoved, this, &frmBuffIn::lblout_MouseMove);
     onActivatedFromProgram(this, [this] { Form_Activate(); });
+    // Escape closes the window as its close box does; the Copy keys ask
+    // about the sentence as a click on it does, once there is one.
+    closeOnEscape(this, [this] { close(); });
+    onCopyKeys(this, [this] {
+        if (!lblout->isHidden())
+            lblout_Click();
+    });
 }
 
 void frmBuffIn::Form_Load()

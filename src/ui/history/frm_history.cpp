@@ -6,8 +6,10 @@
 #include "ui/toolkit/multi_line_text_field.h"
 #include "ui/toolkit/palette_color.h"
 #include "ui/toolkit/pending_events.h"
+#include "ui/toolkit/program_look.h"
 #include "ui/toolkit/qt_text.h"
 #include "ui/toolkit/window_geometry.h"
+#include "ui/toolkit/window_keys.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -50,6 +52,7 @@ void frmHistory::buildWindow()
                    Qt::WindowCloseButtonHint);
     setWindowModality(Qt::ApplicationModal);
     setAttribute(Qt::WA_DeleteOnClose);
+    useProgramPalette(this);
     setPaletteColor(this, QPalette::Window, WindowBackground);
     setAutoFillBackground(true);
 
@@ -60,6 +63,8 @@ void frmHistory::buildWindow()
     txtHistory->setFont(font);
     setPaletteColor(txtHistory, QPalette::Base, HistoryBackground);
     setPaletteColor(txtHistory, QPalette::Text, HistoryText);
+    // Escape closes the window as its close box does.
+    closeOnEscape(this, [this] { close(); });
 }
 
 void frmHistory::Form_Load()

@@ -43,8 +43,11 @@ void frmMain::buildWindow()
     setFixedSize(twipsToPixels(layout::ClientWidth), twipsToPixels(layout::ClientHeight));
     setFont(fontFor(fonts::TimesNewRoman975));
     setMouseTracking(true);
+    useProgramPalette(this);
 
     const ControlsByName controls = buildWindowControls(this, layout::lines(), layout::controls());
+    labelControls(controls, layout::labels());
+    nameControls(controls, layout::accessibleNames());
 
     txtKeys = requiredControl<TextField>(controls, "txtKeys");
     txtCpu = requiredControl<TextField>(controls, "txtCpu");
@@ -72,6 +75,8 @@ void frmMain::buildWindow()
     cmdCalculate = {requiredControl<QPushButton>(controls, "cmdCalculate(0)"),
                     requiredControl<QPushButton>(controls, "cmdCalculate(1)"),
                     requiredControl<QPushButton>(controls, "cmdCalculate(2)")};
+    for (int index = 0; index < int(cmdCalculate.size()); ++index)
+        setCalculateCaption(index, cmdCalculate[index]->text());
     cmdDateNow = requiredControl<QPushButton>(controls, "cmdDateNow");
     cmdDateEnd = requiredControl<QPushButton>(controls, "cmdDateEnd");
     cmdBuffIn = requiredControl<QPushButton>(controls, "cmdBuffIn");
@@ -94,6 +99,17 @@ void frmMain::buildWindow()
                         layout::LayoutButtonBackground);
 
     txtKeys->setFocus();
+}
+
+void frmMain::setCalculateCaption(int index, const QString& caption)
+{
+    // The three buttons share their captions; a screen reader names each
+    // after what it calculates from ("Calculate from the key rate").
+    cmdCalculate[index]->setText(caption);
+    QString name = caption;
+    name.remove(u'&').replace(QStringLiteral("from here"),
+                              QStringLiteral("from ") + mainWindowLayout::calculationSource(index));
+    cmdCalculate[index]->setAccessibleName(name);
 }
 
 void frmMain::connectEvents()

@@ -92,6 +92,8 @@ private:
     void Form_MouseMove();
     void lblSite_Click();
 
+    void setCalculateCaption(int index, const QString& caption);
+
     TextField* txtKeys = nullptr;
     TextField* txtCpu = nullptr;
     TextField* txtStart = nullptr;

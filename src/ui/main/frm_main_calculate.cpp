@@ -14,8 +14,6 @@
 #include "ui/toolkit/qt_text.h"
 #include "ui/toolkit/text_field.h"
 
-#include <QPushButton>
-
 namespace veltrane {
 namespace {
 
@@ -97,7 +95,7 @@ void frmMain::cmdCalculate_Click(int index)
 
     lblWu->setCaption(fromCore(wuDurationText(SecondsPerWu, chkShowMs->isOn())));
     TimeDate();
-    cmdCalculate[index]->setText(QStringLiteral("Re&calculate from here"));
+    setCalculateCaption(index, QStringLiteral("Re&calculate from here"));
 }
 
 } // namespace veltrane

@@ -13,7 +13,6 @@
 #include "ui/toolkit/today.h"
 
 #include <QApplication>
-#include <QPushButton>
 
 namespace veltrane {
 namespace {
@@ -51,7 +50,7 @@ void frmMain::Form_Load()
 
     cmdCalculate_Click(0);
     DoEvents();
-    cmdCalculate[0]->setText(QStringLiteral("&Calculate from here"));
+    setCalculateCaption(0, QStringLiteral("&Calculate from here"));
 
     // Today's date comes after the first calculation, so the figures shown
     // belong to the stored dates until the next one.

@@ -110,6 +110,26 @@ const ControlRow ControlRows[] = {
      0},
 };
 
+// Each input and result field, and the theme list, with the caption above or
+// beside it. (On Linux a screen reader names a combo box after its current
+// item and reads the label through the relation alone.)
+const LabelledControl Labels[] = {
+    {"Label1(0)", "txtKeys"},   {"Label1(4)", "txtCpu"},     {"Label1(5)", "txtStart"},
+    {"Label1(6)", "txtEnd"},    {"Label1(3)", "txtWus(0)"},  {"Label1(1)", "txtWus(1)"},
+    {"Label1(8)", "txtAmount"}, {"Label1(10)", "txtWuDone"}, {"Label1(7)", "txtWuEnd"},
+    {"Label1(9)", "cmbThemes"},
+};
+
+// The two date boxes share one caption; their place under the start and the
+// end date tells them apart on screen.
+const AccessibleNameRow AccessibleNames[] = {
+    {"chkSetStartDate", "Set start date now on start"},
+    {"chkSetEndDate", "Set end date now on start"},
+};
+
+// What each "Calculate from here" button calculates from, by index.
+const char* const CalculationSources[] = {"the key rate", "WU's per hour", "WU's per day"};
+
 const char* const LayoutColoredCheckBoxes[] = {"chkButtons", "chkDone", "chkCPU"};
 const char* const LayoutColoredButtons[] = {"cmdHistory",     "cmd1Line",        "cmdAbout",
                                             "cmdEnd",         "cmdCalculate(0)", "cmdCalculate(1)",
@@ -125,6 +145,21 @@ std::span<const LineRow> lines()
 std::span<const ControlRow> controls()
 {
     return ControlRows;
+}
+
+std::span<const LabelledControl> labels()
+{
+    return Labels;
+}
+
+std::span<const AccessibleNameRow> accessibleNames()
+{
+    return AccessibleNames;
+}
+
+QString calculationSource(int index)
+{
+    return QString::fromUtf8(CalculationSources[index]);
 }
 
 QStringList themeItems()

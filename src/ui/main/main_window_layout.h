@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/toolkit/accessible_names.h"
 #include "ui/toolkit/control_table.h"
 
 #include <QColor>
@@ -14,6 +15,14 @@ inline constexpr int ClientHeight = 5490;
 
 std::span<const LineRow> lines();
 std::span<const ControlRow> controls();
+
+// The labels that name the fields for screen readers, and the names of the
+// controls that share a caption with another.
+std::span<const LabelledControl> labels();
+std::span<const AccessibleNameRow> accessibleNames();
+// What cmdCalculate(index) calculates from, as a screen reader names it
+// ("the key rate"); index 0 to 2.
+QString calculationSource(int index);
 
 // The items of the theme list, by list index.
 QStringList themeItems();

@@ -46,7 +46,6 @@ QWidget* makeTextField(QWidget* window, const ControlRow& row)
     field->setTypingLimit(row.typingLimit);
     field->setReadOnly(row.traits & ReadOnly);
     field->setFieldText(QString::fromUtf8(row.caption));
-    field->setCursorPosition(0);
     return field;
 }
 

@@ -1,18 +1,18 @@
 #include "ui/toolkit/program_look.h"
 
 #include "ui/toolkit/program_logo.h"
+#include "ui/toolkit/program_style.h"
 
 #include <QApplication>
 #include <QFont>
-#include <QStyle>
-#include <QStyleFactory>
+#include <QWidget>
 
 namespace veltrane {
 
 void useProgramLook()
 {
-    if (QApplication::style()->name().compare(u"fusion", Qt::CaseInsensitive) != 0)
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    if (!qobject_cast<ProgramStyle*>(QApplication::style()))
+        QApplication::setStyle(new ProgramStyle);
     // Every control has a font of its own, but Qt first lays out each text
     // in the application's font; making that one of the program's own spares
     // loading a further font at start-up. Message boxes use it too.
@@ -24,6 +24,11 @@ void useProgramLook()
     QGuiApplication::setDesktopFileName(QStringLiteral(VELTRANE_APP_ID));
     if (QApplication::windowIcon().isNull())
         QApplication::setWindowIcon(programIcon());
+}
+
+void useProgramPalette(QWidget* window)
+{
+    window->setPalette(window->style()->standardPalette());
 }
 
 } // namespace veltrane

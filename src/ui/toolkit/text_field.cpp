@@ -1,6 +1,7 @@
 #include "ui/toolkit/text_field.h"
 
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QValidator>
 
 #include <algorithm>
@@ -74,11 +75,28 @@ void TextField::setFieldText(const QString& text)
     m_settingFromCode = true;
     setText(text);
     m_settingFromCode = false;
+    // A figure wider than its field shows its leading digits, not its end.
+    // A text that answers the user's own typing here (an emptied field that
+    // becomes "1" or "0") keeps the caret where typing goes on, as before.
+    if (!m_typing)
+        setCursorPosition(0);
 }
 
 void TextField::selectWholeText()
 {
     setSelection(0, int(text().size()));
+}
+
+void TextField::keyPressEvent(QKeyEvent* event)
+{
+    const QScopedValueRollback typing(m_typing, true);
+    QLineEdit::keyPressEvent(event);
+}
+
+void TextField::inputMethodEvent(QInputMethodEvent* event)
+{
+    const QScopedValueRollback typing(m_typing, true);
+    QLineEdit::inputMethodEvent(event);
 }
 
 void TextField::mousePressEvent(QMouseEvent* event)

@@ -9,7 +9,8 @@ namespace veltrane {
 // character limit holds for typing and pasting only: an edit adds no more
 // characters than the limit leaves beside the rest of the text, and text the
 // program puts in is never cut. Pasted text of several lines gives its first
-// line.
+// line. Text the program puts in shows from its first character, the caret
+// before it, unless it answers what the user is typing into this field.
 class TextField : public QLineEdit
 {
     Q_OBJECT
@@ -31,6 +32,8 @@ signals:
     void clicked();
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
@@ -39,6 +42,7 @@ private:
 
     int m_typingLimit = 0;
     bool m_settingFromCode = false;
+    bool m_typing = false;
     QString m_lastText;
     bool m_pressed = false;
 };

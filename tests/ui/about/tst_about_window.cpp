@@ -19,6 +19,7 @@ private slots:
     void takesTheMainWindowsTheme_data();
     void takesTheMainWindowsTheme();
     void mainWindowWaitsUntilBackIsPressed();
+    void escapeClosesItAsBackDoes();
 
 private:
     static QWidget* openAbout(MainWindowFixture& f)
@@ -129,6 +130,22 @@ void AboutWindowTest::mainWindowWaitsUntilBackIsPressed()
     about = openAbout(f);
     QTest::mouseClick(MainWindowFixture::controlOf<QPushButton>(about, "cmdBack"), Qt::LeftButton);
     QTRY_VERIFY(!about);
+    f.closeWindow();
+}
+
+void AboutWindowTest::escapeClosesItAsBackDoes()
+{
+    MainWindowFixture f;
+    f.open();
+    QPointer<QWidget> about = openAbout(f);
+    QVERIFY(about);
+    about->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), about.data());
+    QTest::keyClick(MainWindowFixture::controlOf<QPushButton>(about, "cmdBack"), Qt::Key_Escape);
+    QTRY_VERIFY(!about);
+    // The main window takes input again.
+    f.clickThroughWindow("cmdCalculate(0)");
+    QCOMPARE(f.text("cmdCalculate(0)"), QStringLiteral("Re&calculate from here"));
     f.closeWindow();
 }
 

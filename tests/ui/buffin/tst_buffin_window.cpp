@@ -3,6 +3,7 @@
 #include "support/main_window_fixture.h"
 #include "ui/toolkit/twips.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPointer>
@@ -53,9 +54,16 @@ private slots:
     void sentenceTurnsBoldUnderThePointerAndTheWindowFollows();
     void takesTheMainWindowsThemeWhenActivated();
     void closingTheMainWindowClosesItAndStoresTheSettings();
+    void copyKeysAskTheSameQuestion();
+    void copyKeysInASelectionCopyTheSelection();
+    void escapeClosesTheWindow();
+    void countFieldIsNamedAndShowsFromItsFirstCharacter();
 
 private:
     QWidget* openBuffIn();
+    // The window active, as after a click into it, with the count field
+    // holding the focus.
+    void activateBuffIn();
     void calculate() { QTest::mouseClick(button("cmdCalculate"), Qt::LeftButton); }
     void setCpuHours(const QString& hours, int chkCPU);
 
@@ -96,6 +104,13 @@ QWidget* BuffInWindowTest::openBuffIn()
     if (!m_buffIn)
         qFatal("the Buff-In window is not shown");
     return m_buffIn;
+}
+
+void BuffInWindowTest::activateBuffIn()
+{
+    m_buffIn->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), m_buffIn.data());
+    field("txtBuffIn")->setFocus();
 }
 
 void BuffInWindowTest::setCpuHours(const QString& hours, int chkCPU)
@@ -386,6 +401,87 @@ void BuffInWindowTest::closingTheMainWindowClosesItAndStoresTheSettings()
     QTRY_VERIFY(!m_buffIn || !m_buffIn->isVisible());
     QVERIFY(stored().contains("KeyRate=777.777\n"));
     QVERIFY(stored().contains("BuffTime=500\n"));
+}
+
+void BuffInWindowTest::copyKeysAskTheSameQuestion()
+{
+    setCpuHours(QStringLiteral("5"), 0);
+    openBuffIn();
+    activateBuffIn();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(QStringLiteral("before"));
+
+    // Without a sentence there is nothing to copy, and nothing is asked.
+    QTest::keyClick(field("txtBuffIn"), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(m_main->messages.shown().size(), 0);
+
+    field("txtBuffIn")->setFieldText(QStringLiteral("1000"));
+    QTest::keyClick(field("txtBuffIn"), Qt::Key_Return);
+    QVERIFY(lblout()->isVisible());
+    m_main->messages.clear();
+
+    m_main->messages.answerNext(MsgAnswer::Cancel);
+    QTest::keyClick(field("txtBuffIn"), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(m_main->messages.shown().size(), 1);
+    const MessageRequest& question = m_main->messages.shown().first();
+    QCOMPARE(question.prompt, QStringLiteral("Copy to Clipboard?"));
+    QCOMPARE(question.title, QStringLiteral("Clipboard"));
+    QCOMPARE(question.icon, MsgIcon::Question);
+    QCOMPARE(question.buttons, MsgButtons::OkCancel);
+    QCOMPARE(clipboard->text(), QStringLiteral("before"));
+
+    // From the button as from the field; Ctrl+Insert is a Copy key too.
+    button("cmdCalculate")->setFocus();
+    QTest::keyClick(button("cmdCalculate"), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard->text(), AllDay1000);
+    clipboard->setText(QStringLiteral("before"));
+    QTest::keyClick(button("cmdCalculate"), Qt::Key_Insert, Qt::ControlModifier);
+    QCOMPARE(clipboard->text(), AllDay1000);
+    QCOMPARE(m_main->messages.shown().size(), 3); // no confirmation follows
+}
+
+void BuffInWindowTest::copyKeysInASelectionCopyTheSelection()
+{
+    openBuffIn();
+    activateBuffIn();
+    QTest::keyClick(field("txtBuffIn"), Qt::Key_Return);
+    QVERIFY(lblout()->isVisible());
+    m_main->messages.clear();
+
+    // Selected text in the count field is what the Copy keys copy there.
+    field("txtBuffIn")->setFieldText(QStringLiteral("1234"));
+    field("txtBuffIn")->setSelection(1, 2);
+    QTest::keyClick(field("txtBuffIn"), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("23"));
+    QCOMPARE(m_main->messages.shown().size(), 0);
+}
+
+void BuffInWindowTest::escapeClosesTheWindow()
+{
+    openBuffIn();
+    activateBuffIn();
+    field("txtBuffIn")->setFieldText(QStringLiteral("77"));
+    QTest::keyClick(field("txtBuffIn"), Qt::Key_Escape);
+    QTRY_VERIFY(!m_buffIn);
+    // Closed as by its close box: the count typed is not stored, and the
+    // main window goes on.
+    QVERIFY(!stored().contains(u"77"));
+    QVERIFY(m_main->window->isVisible());
+}
+
+void BuffInWindowTest::countFieldIsNamedAndShowsFromItsFirstCharacter()
+{
+    m_main->writeSettings("[Calculate]\nBuffTime=1000000000\n");
+    openBuffIn();
+    TextField* count = field("txtBuffIn");
+    QCOMPARE(count->text(), QStringLiteral("1000000000"));
+    QVERIFY(count->fontMetrics().horizontalAdvance(count->text()) > count->contentsRect().width());
+    QCOMPARE(count->cursorPosition(), 0);
+
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(count);
+    QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("WU's in Buff-In:"));
+    QCOMPARE(MainWindowFixture::controlOf<Label>(m_buffIn, "Label1(0)")->caption(),
+             QStringLiteral("WU's in Buff-In:"));
 }
 
 QTEST_MAIN(BuffInWindowTest)

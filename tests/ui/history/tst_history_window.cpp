@@ -32,6 +32,7 @@ private slots:
     void programWithAnotherNameReadsItsOwnFile();
     void largeFileIsShownWhole();
     void mainWindowWaitsUntilTheWindowCloses();
+    void escapeClosesItAsTheCloseBoxDoes();
 
 private:
     QWidget* openHistory()
@@ -194,6 +195,21 @@ void HistoryWindowTest::mainWindowWaitsUntilTheWindowCloses()
     QTRY_VERIFY(!history);
     m_main->clickThroughWindow("cmdCalculate(0)");
     QCOMPARE(calculate->text(), QStringLiteral("Re&calculate from here"));
+}
+
+void HistoryWindowTest::escapeClosesItAsTheCloseBoxDoes()
+{
+    writeHistory("A\r\nB\r\n");
+    QPointer<QWidget> history = openHistory();
+    QVERIFY(history);
+    history->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), history.data());
+    QWidget* text = MainWindowFixture::controlOf<QWidget>(history, "txtHistory");
+    text->setFocus();
+    QTest::keyClick(text, Qt::Key_Escape);
+    QTRY_VERIFY(!history);
+    m_main->clickThroughWindow("cmdCalculate(0)");
+    QCOMPARE(m_main->text("cmdCalculate(0)"), QStringLiteral("Re&calculate from here"));
 }
 
 QTEST_MAIN(HistoryWindowTest)

@@ -32,6 +32,9 @@ private slots:
     void enterRunsTheKeyRateCalculationUnlessOnAnotherButton();
     void showMsRecalculatesFromTheKeyRate();
     void accessKeyCReachesTheCalculateButtons();
+    void figuresShowFromTheirFirstCharacter_data();
+    void figuresShowFromTheirFirstCharacter();
+    void typingGoesOnAfterTheProgramsOwnAnswer();
 };
 
 void CalculationTest::workedExamples_data()
@@ -318,6 +321,59 @@ void CalculationTest::accessKeyCReachesTheCalculateButtons()
     QVERIFY(focused && focused->objectName().startsWith(u"cmdCalculate("));
     QTest::keyClick(focused, Qt::Key_Return);
     QCOMPARE(static_cast<QPushButton*>(focused)->text(), QStringLiteral("Re&calculate from here"));
+}
+
+void CalculationTest::figuresShowFromTheirFirstCharacter_data()
+{
+    QTest::addColumn<bool>("typed");
+    QTest::newRow("calculation at 40 Gkeys/s") << true;
+    QTest::newRow("start-up at 40 Gkeys/s") << false;
+}
+
+void CalculationTest::figuresShowFromTheirFirstCharacter()
+{
+    QFETCH(bool, typed);
+    // One graphics card of today does 40 billion keys a second.
+    MainWindowFixture f;
+    f.writeSettings(typed ? QuietStart : QuietStart + "KeyRate=40.000.000.000\r\n");
+    f.open();
+    if (typed) {
+        f.type("txtKeys", "40.000.000.000");
+        QTest::keyClick(f.field("txtKeys"), Qt::Key_Return);
+    }
+    QCOMPARE(f.text("txtWus(0)"), QStringLiteral("33519,55"));
+    QCOMPARE(f.text("txtWus(1)"), QStringLiteral("804469,27"));
+
+    for (const char* name : {"txtWus(0)", "txtWus(1)", "txtAmount", "txtWuEnd"}) {
+        TextField* field = f.field(name);
+        QCOMPARE(field->cursorPosition(), 0);
+        // Drawn, the first character stands at the field's left edge.
+        field->grab();
+        const QRect caret = field->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        QVERIFY2(caret.left() <= field->contentsRect().left() + 4,
+                 qPrintable(QStringLiteral("%1: caret at x %2").arg(name).arg(caret.left())));
+    }
+    // The two rates are wider than their fields: without the caret at the
+    // start they would show their last digits only.
+    for (const char* name : {"txtWus(0)", "txtWus(1)"}) {
+        TextField* field = f.field(name);
+        QVERIFY(field->fontMetrics().horizontalAdvance(field->text()) >
+                field->contentsRect().width());
+    }
+}
+
+void CalculationTest::typingGoesOnAfterTheProgramsOwnAnswer()
+{
+    MainWindowFixture f;
+    f.writeSettings(QuietStart);
+    f.open();
+    // An emptied CPU-hours field becomes "1" at once; what the user types
+    // next goes behind it, as before.
+    f.type("txtCpu", QString());
+    QCOMPARE(f.text("txtCpu"), QStringLiteral("1"));
+    QCOMPARE(f.field("txtCpu")->cursorPosition(), 1);
+    QTest::keyClicks(f.field("txtCpu"), "2");
+    QCOMPARE(f.text("txtCpu"), QStringLiteral("12"));
 }
 
 QTEST_MAIN(CalculationTest)

@@ -3,6 +3,7 @@
 #include "ui/theme/theme_table.h"
 #include "ui/toolkit/line_control.h"
 
+#include <QAccessible>
 #include <QFontInfo>
 #include <QTest>
 
@@ -24,6 +25,9 @@ private slots:
     void dateAndDoneFieldsTakeTenTypedCharacters();
     void resultFieldsAreReadOnlyButSelectable();
     void themeListKeepsTheFiveThemesInTheirPlaces();
+    void fieldsAreNamedAfterTheirLabels_data();
+    void fieldsAreNamedAfterTheirLabels();
+    void controlsThatShareACaptionHaveNamesOfTheirOwn();
 
 private:
     std::unique_ptr<MainWindowFixture> f;
@@ -165,6 +169,74 @@ void LayoutTest::themeListKeepsTheFiveThemesInTheirPlaces()
     QCOMPARE(items.mid(0, 5), (QStringList{"Standard Color", "DOS", "Corvid", "Plover Forum Colors",
                                            "Plover Site Colors!"}));
     QCOMPARE(items.size(), qsizetype(Themes.size()));
+}
+
+void LayoutTest::fieldsAreNamedAfterTheirLabels_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("name");
+    auto row = [](const char* field, const char* label, const char* name) {
+        QTest::newRow(field) << QString::fromUtf8(field) << QString::fromUtf8(label)
+                             << QString::fromUtf8(name);
+    };
+    row("txtKeys", "Label1(0)", "Enter key's/sec");
+    row("txtCpu", "Label1(4)", "Enter cpu time in hours");
+    row("txtStart", "Label1(5)", "Enter start date");
+    row("txtEnd", "Label1(6)", "Enter end date");
+    row("txtWus(0)", "Label1(3)", "Number of WU's/Hour");
+    row("txtWus(1)", "Label1(1)", "Number of WU's/Day");
+    row("txtAmount", "Label1(8)", "WU's in amount of CPU time");
+    row("txtWuDone", "Label1(10)", "WU's that allready are done:");
+    row("txtWuEnd", "Label1(7)", "WU's after 10 days");
+}
+
+void LayoutTest::fieldsAreNamedAfterTheirLabels()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, label);
+    QFETCH(QString, name);
+    QWidget* control = f->control<QWidget>(field.toUtf8().constData());
+    QWidget* caption = f->control<QWidget>(label.toUtf8().constData());
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name), name);
+    // A screen reader also reads the caption as the field's label.
+    const auto labelledBy = accessible->relations(QAccessible::Label);
+    QVERIFY(std::any_of(labelledBy.begin(), labelledBy.end(), [caption](const auto& relation) {
+        return relation.first->object() == caption;
+    }));
+    // The caption on screen is unchanged.
+    QCOMPARE(MainWindowFixture::textOf(caption), name);
+}
+
+void LayoutTest::controlsThatShareACaptionHaveNamesOfTheirOwn()
+{
+    auto nameOf = [this](const char* control) {
+        return QAccessible::queryAccessibleInterface(f->control<QWidget>(control))
+            ->text(QAccessible::Name);
+    };
+    QCOMPARE(nameOf("cmdCalculate(0)"), QStringLiteral("Calculate from the key rate"));
+    QCOMPARE(nameOf("cmdCalculate(1)"), QStringLiteral("Calculate from WU's per hour"));
+    QCOMPARE(nameOf("cmdCalculate(2)"), QStringLiteral("Calculate from WU's per day"));
+    QCOMPARE(nameOf("chkSetStartDate"), QStringLiteral("Set start date now on start"));
+    QCOMPARE(nameOf("chkSetEndDate"), QStringLiteral("Set end date now on start"));
+
+    // The name follows the caption when a calculation renames the button.
+    f->click("cmdCalculate(1)");
+    QCOMPARE(f->text("cmdCalculate(1)"), QStringLiteral("Re&calculate from here"));
+    QCOMPARE(nameOf("cmdCalculate(1)"), QStringLiteral("Recalculate from WU's per hour"));
+
+    // The captions on screen are those of the layout.
+    QCOMPARE(f->text("cmdCalculate(2)"), QStringLiteral("&Calculate from here"));
+    QCOMPARE(f->text("chkSetStartDate"), QStringLiteral("Set Date now on start"));
+    QCOMPARE(f->text("chkSetEndDate"), QStringLiteral("Set Date now on start"));
+
+    // Every button and check box has a name no other one has.
+    QStringList names;
+    for (QWidget* control : f->window->findChildren<QAbstractButton*>())
+        names << QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+    QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
 }
 
 QTEST_MAIN(LayoutTest)
