@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: `cpack -G DEB` in the build folder. The libraries it
 # needs (Qt, the C++ runtime) are worked out by dpkg-shlibdeps.
 set(CPACK_PACKAGE_NAME veltrane)
@@ -13,11 +14,16 @@ span of dates, and how long a buffer of waiting work units lasts.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://${VELTRANE_SITE_ADDRESS}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/StripPackageFiles.cmake)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The fonts the window's layout was measured with.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+# Qt's Wayland platform, so the window runs natively on a Wayland desktop;
+# without it Qt falls back to X11 through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 include(CPack)
