@@ -13,9 +13,11 @@ cd "$(dirname "$0")/.."
 BUILD_DIR=${VELTRANE_BUILD_DIR:-build}
 SANITIZE_DIR=${VELTRANE_SANITIZE_BUILD_DIR:-$BUILD_DIR-sanitize}
 
+# Qt SVG (qt6-svg-dev) writes the scalable icon at build time; the programs
+# do not link it.
 PACKAGES=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-qpa-plugins libgl-dev qt6-svg-dev
   libcli11-dev
   fonts-liberation2
 )

@@ -2,14 +2,16 @@
 // layout below a folder: scalable/apps/<id>.svg, 48x48/apps/<id>.png and
 // 256x256/apps/<id>.png.
 //   veltrane_icons <folder> <icon name>
-#include "svg_drawing.h"
+#include "program/program_info.h"
 #include "ui/toolkit/program_logo.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QSvgGenerator>
 #include <QTextStream>
 
 namespace {
@@ -35,15 +37,27 @@ bool writeSvg(const QString& folder, const QString& name)
     const QString dir = folder + QStringLiteral("/scalable/apps");
     if (!QDir().mkpath(dir))
         return false;
-    SvgDrawing drawing(SvgSize, SvgSize);
-    QPainter painter(&drawing);
+    QBuffer svg;
+    QSvgGenerator generator;
+    generator.setOutputDevice(&svg);
+    generator.setSize(QSize(SvgSize, SvgSize));
+    generator.setViewBox(QRect(0, 0, SvgSize, SvgSize));
+    // Its width and height are written in millimetres: at 96 dpi one unit
+    // is one CSS pixel.
+    generator.setResolution(96);
+    generator.setTitle(veltrane::programTitle());
+    generator.setDescription(
+        QStringLiteral("The logo of %1: a clock face with a key").arg(veltrane::programTitle()));
+    QPainter painter;
+    if (!painter.begin(&generator))
+        return false;
     veltrane::paintProgramLogo(painter, SvgSize, SvgSize);
     painter.end();
     QFile file(dir + u'/' + name + QStringLiteral(".svg"));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
-    const QByteArray bytes = drawing.document().toUtf8();
-    return file.write(bytes) == bytes.size() && file.flush();
+    const QByteArray& bytes = svg.data();
+    return !bytes.isEmpty() && file.write(bytes) == bytes.size() && file.flush();
 }
 
 } // namespace

@@ -35,6 +35,9 @@ void drawClock(QPainter& painter)
     painter.setPen(QPen(Navy, 3));
     painter.setBrush(face);
     painter.drawEllipse(centre, radius, radius);
+    // Lines take no brush; one left set would be written into the SVG icon
+    // again with every line.
+    painter.setBrush(Qt::NoBrush);
 
     painter.setPen(QPen(Navy, 1.6, Qt::SolidLine, Qt::RoundCap));
     for (int hour = 0; hour < 12; ++hour) {
