@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the History window takes to open a history file of 10,000,
 // 100,000 and 1,000,000 lines: from the click on "History" until the last
 // line is in the window and the window has painted what was waiting. The

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times Veltrane's start-up against a bare Qt Widgets window of the same size:
 # each run is a whole process, from its start until its window has been
 # painted once and the process has ended. The two programs take turns (bare,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for Veltrane's start-up: a bare Qt Widgets program with one
 // empty window of the main window's size, which ends as soon as that window
 // has been painted once. bench/startup.sh times it against

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The middle step between the bare window and Veltrane: the main window's
 // controls alone, built from the same layout table in the program's look
 // (style and fonts), with nothing of the program's own work: no settings, no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Veltrane's start-up as a whole process: the application and the main
 // window come up exactly as in the program itself (the window's creation
 // loads it: the program's look, the termination signals, the settings, the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # VELTRANE_SANITIZE builds everything, the program, its libraries, the tests
 # and the tools, with AddressSanitizer and UndefinedBehaviorSanitizer. Any
 # report ends the program with an error, so a test that provokes one fails.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and runs Veltrane on Debian 12.
 #   tools/dev.sh run    install what is missing, build, start Veltrane
 #   tools/dev.sh test   install what is missing, build, run every test; then
@@ -34,7 +35,7 @@ TEST_PACKAGES=(
   xvfb xauth xdotool
   weston qt6-wayland libweston-10-dev
   appstream desktop-file-utils librsvg2-bin man-db
-  dpkg-dev file
+  dpkg-dev file lintian
   clang-format strace
 )
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/fixed_point.h"
 
 #include "core/decimal_digits.h"

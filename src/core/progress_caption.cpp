@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/progress_caption.h"
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/work_unit_rate.h"
 
 #include "core/duration_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves the whole X screen given by DISPLAY to a PNG file, through Qt's own
 // screen grab on the xcb platform.
 //   veltrane_screen_grab <file.png>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every caption of the main, Buff-In and About windows is drawn whole in its
 // control. CTest runs this at Qt scale factors 1, 1.5 and 2 (QT_SCALE_FACTOR),
 // where fonts are drawn at other pixel sizes and positions round differently.

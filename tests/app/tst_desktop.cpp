@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The veltrane program on a real X display: a virtual one (Xvfb) of its own,
 // driven from the keyboard through xdotool the way a user drives it. Where
 // Xvfb or xdotool is missing the test reports itself skipped (exit code 77).

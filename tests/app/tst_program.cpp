@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The veltrane program itself, started as a process of its own.
 #include "support/test_files.h"
 

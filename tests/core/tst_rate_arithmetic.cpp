@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/buffin.h"
 #include "core/date_span.h"
 #include "core/number_text.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that every C++ file of the tree is formatted as .clang-format says.
 #   cmake -DSOURCE_DIR=<top of the tree> -DCLANG_FORMAT=<clang-format> -P check_format.cmake
 # Files come from git where the tree is a checkout, so build folders and

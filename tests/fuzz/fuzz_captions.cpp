@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: DurationText, the time of one work unit and the progress
 // captions, over their whole input range.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the date texts, CountDays and the date-span figures.
 //
 // Input layout: lines separated by "\n" (a missing line is an empty text,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the readers and the writer of number text.
 //
 // Input layout: the whole input is one field text, read by every reader

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for the settings file: arbitrary file contents, then a sequence
 // of writes, key deletions and section deletions through WriteINI and
 // detail::writeIniFile, each checked with ReadINI and with a small line

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The installed program: `cmake --install` into a fresh prefix, the desktop
 // files checked by the desktop's own validators, the installed copy started
 // for real, and the Debian package built by cpack.
@@ -94,6 +95,7 @@ private slots:
     void manualPagesShowWithoutWarnings_data();
     void manualPagesShowWithoutWarnings();
     void debianPackageNamesItsLibrariesAndHoldsEveryFile();
+    void debianPackagePassesLintian();
 
 private:
     QString installed(const QString& path) const { return m_prefix.filePath(path); }
@@ -108,7 +110,13 @@ private:
                          QStringLiteral(".metainfo.xml"));
     }
 
+    // The Debian package, built once by cpack for the tests that need it;
+    // empty when it could not be built.
+    QString package();
+
     QTemporaryDir m_prefix;
+    QTemporaryDir m_packageDir;
+    QString m_deb;
 };
 
 void TestInstall::initTestCase()
@@ -181,7 +189,7 @@ void TestInstall::iconsShowTheLogo()
 void TestInstall::desktopEntryValidates()
 {
     const QByteArray entry = readBytes(desktopEntry());
-    for (const QByteArray line :
+    for (const QByteArray& line :
          {QByteArray("Name=Veltrane\n"), QByteArray("Exec=veltrane\n"),
           QByteArray("Categories=Utility;Calculator;\n"), "Icon=" + AppId.toUtf8() + '\n'})
         QVERIFY2(entry.contains(line), line.constData());
@@ -278,17 +286,8 @@ void TestInstall::debianPackageNamesItsLibrariesAndHoldsEveryFile()
 {
     if (QStandardPaths::findExecutable(QStringLiteral("dpkg-shlibdeps")).isEmpty())
         QSKIP("dpkg-shlibdeps (Debian package dpkg-dev) is not installed");
-    QTemporaryDir out;
-    const Run pack = run(QStringLiteral(VELTRANE_CPACK),
-                         {QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("--config"),
-                          QStringLiteral(VELTRANE_BUILD_DIR "/CPackConfig.cmake"),
-                          QStringLiteral("-B"), out.path()},
-                         300000);
-    QVERIFY2(pack.exitCode == 0, pack.output.constData());
-    const QStringList debs = QDir(out.path()).entryList({QStringLiteral("*.deb")});
-    QCOMPARE(debs.size(), 1);
-    const QString deb = out.filePath(debs.first());
-    QVERIFY2(debs.first().startsWith(u"veltrane_1.13.3"), qPrintable(debs.first()));
+    const QString deb = package();
+    QVERIFY(!deb.isEmpty());
 
     const Run fields = run(QStringLiteral("dpkg-deb"),
                            {QStringLiteral("--field"), deb, QStringLiteral("Depends")});
@@ -298,6 +297,9 @@ void TestInstall::debianPackageNamesItsLibrariesAndHoldsEveryFile()
         QVERIFY2(fields.output.contains(library), fields.output.constData());
     // Qt SVG only writes the icon at build time.
     QVERIFY2(!fields.output.contains("libqt6svg"), fields.output.constData());
+    const Run recommends = run(QStringLiteral("dpkg-deb"),
+                               {QStringLiteral("--field"), deb, QStringLiteral("Recommends")});
+    QCOMPARE(recommends.output.trimmed(), QByteArray("qt6-wayland"));
 
     const Run contents = run(QStringLiteral("dpkg-deb"), {QStringLiteral("--contents"), deb});
     QCOMPARE(contents.exitCode, 0);
@@ -307,11 +309,62 @@ void TestInstall::debianPackageNamesItsLibrariesAndHoldsEveryFile()
           QStringLiteral("./usr/share/man/man1/veltrane-cli.1.gz"),
           QStringLiteral("./usr/share/bash-completion/completions/veltrane-cli"),
           QStringLiteral("./usr/share/veltrane/veltrane_history.txt"),
+          QStringLiteral("./usr/share/doc/veltrane/copyright"),
+          QStringLiteral("./usr/share/doc/veltrane/changelog.gz"),
+          QStringLiteral("./usr/share/lintian/overrides/veltrane"),
           QStringLiteral("./usr/share/applications/") + AppId + QStringLiteral(".desktop"),
           QStringLiteral("./usr/share/metainfo/") + AppId + QStringLiteral(".metainfo.xml"),
           QStringLiteral("./usr/share/icons/hicolor/scalable/apps/") + AppId +
               QStringLiteral(".svg")})
         QVERIFY2(contents.output.contains(path.toUtf8()), qPrintable(path));
+}
+
+// Debian's own checks, pedantic and informational tags included: each one
+// fails the test unless data/lintian-overrides gives it with its reason.
+void TestInstall::debianPackagePassesLintian()
+{
+#ifdef VELTRANE_SANITIZED
+    QSKIP("a sanitizer build is not hardened as a package is");
+#endif
+    const QString lintian = QStandardPaths::findExecutable(QStringLiteral("lintian"));
+    if (lintian.isEmpty() ||
+        QStandardPaths::findExecutable(QStringLiteral("dpkg-shlibdeps")).isEmpty())
+        QSKIP("lintian and dpkg-dev (Debian packages) are not both installed");
+    const QString deb = package();
+    QVERIFY(!deb.isEmpty());
+    const Run checked = run(lintian,
+                            {QStringLiteral("--pedantic"), QStringLiteral("--info"),
+                             QStringLiteral("--display-info"), deb},
+                            300000);
+    QStringList tags;
+    for (const QByteArray& line : checked.output.split('\n')) {
+        if (line.size() > 2 && line[1] == ':' && QByteArray("EWIPX").contains(line[0]))
+            tags << QString::fromUtf8(line);
+    }
+    QVERIFY2(tags.isEmpty(), qPrintable(tags.join(u'\n')));
+    QVERIFY2(checked.exitCode == 0, checked.output.constData());
+}
+
+QString TestInstall::package()
+{
+    if (!m_deb.isEmpty())
+        return m_deb;
+    const Run pack = run(QStringLiteral(VELTRANE_CPACK),
+                         {QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("--config"),
+                          QStringLiteral(VELTRANE_BUILD_DIR "/CPackConfig.cmake"),
+                          QStringLiteral("-B"), m_packageDir.path()},
+                         300000);
+    if (pack.exitCode != 0) {
+        qWarning("%s", pack.output.constData());
+        return {};
+    }
+    const QStringList debs = QDir(m_packageDir.path()).entryList({QStringLiteral("*.deb")});
+    if (debs.size() != 1 || !debs.first().startsWith(u"veltrane_1.13.3")) {
+        qWarning("cpack made %s", qPrintable(debs.join(u' ')));
+        return {};
+    }
+    m_deb = m_packageDir.filePath(debs.first());
+    return m_deb;
 }
 
 QTEST_MAIN(TestInstall)

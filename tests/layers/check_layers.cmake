@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that the layers of src/ point down only: every #include of a file
 # under SOURCE_DIR names a header of its own layer or of one below it.
 #   cmake -DSOURCE_DIR=<folder that holds core/, program/, ...> -P check_layers.cmake

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the settings and history files are found: beside a copy of the
 // program in a folder of its own, in the user's configuration folder and the
 // installation's data folder for an installed copy or an unwritable folder.

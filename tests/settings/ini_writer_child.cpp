@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A second program that writes a settings file, as another copy of Veltrane
 // sharing the file would.
 //   ini_writer_child <folder> <key prefix> <count>

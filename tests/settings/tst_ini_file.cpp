@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which file ReadINI and WriteINI use, and that writes never damage it: not
 // when they fail, not when another program writes at the same time.
 

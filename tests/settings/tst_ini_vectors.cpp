@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What ReadINI returns and what WriteINI leaves in the file, byte for byte,
 // for settings files as people and older versions of the program wrote them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stored values of the program: their defaults, and that each one reads
 // back what was written for it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program's icon files from the logo artwork into the hicolor
 // layout below a folder: scalable/apps/<id>.svg, 48x48/apps/<id>.png and
 // 256x256/apps/<id>.png.

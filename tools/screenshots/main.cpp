@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every window of the program into PNG files, for the documentation:
 // the main window, the Buff-In window with a result and the About window in
 // each of the colour themes, the History window, which has no theme, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/buffin/frm_buff_in.h"
 
 #include "settings/setting_keys.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Buff-In calculation: how long the buffer's work units take at the
 // main window's key rate and CPU hours.
 #include "ui/buffin/frm_buff_in.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/history/frm_history.h"
 
 #include "core/version_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/history/history_file.h"
 
 #include "program/program_files.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Calculate from here" command: from the key rate, from the work units
 // per hour or from the work units per day to the other two, the time of one
 // work unit, and the date span that follows from it.

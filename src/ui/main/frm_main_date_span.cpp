@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The date span: the work units of a day's CPU hours and over the span from
 // the start to the end date, from the time of one work unit.
 #include "ui/main/frm_main.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the main window's controls react when they are used, by the user or
 // from code.
 #include "ui/main/frm_main.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and shut-down: the inputs of the last run come back from the
 // settings file, and go back into it when the window closes.
 #include "ui/main/frm_main.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two-line summary of the window's figures, put on the clipboard.
 #include "ui/main/frm_main.h"
 

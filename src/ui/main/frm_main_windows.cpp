@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The buttons that open the secondary windows. A window that is already
 // shown is brought forward, never opened twice.
 #include "ui/main/frm_main.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/main_window_layout.h"
 
 #include "ui/theme/theme_table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/theme/apply_theme.h"
 
 #include "ui/theme/theme_table.h"

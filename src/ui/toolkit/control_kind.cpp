@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/toolkit/control_kind.h"
 
 #include "ui/toolkit/label.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/toolkit/control_table.h"
 
 #include "ui/toolkit/check_box.h"

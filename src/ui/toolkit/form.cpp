@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/toolkit/form.h"
 
 #include "ui/toolkit/enter_key.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/toolkit/multi_line_text_field.h"
 
 #include <QTextCursor>

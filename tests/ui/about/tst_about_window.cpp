@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About window: version, usage count, logo, theme, and its modality.
 #include "support/main_window_fixture.h"
 #include "ui/toolkit/line_control.h"

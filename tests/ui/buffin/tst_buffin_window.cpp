@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Buff-In window: how long the buffer's work units take, its refusals,
 // the copy question, its place beside the main window and its theme.
 #include "support/main_window_fixture.h"

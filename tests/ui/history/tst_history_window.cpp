@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The History window: the lines of the history file beside the program, and
 // the message when there is nothing to show.
 #include "support/main_window_fixture.h"

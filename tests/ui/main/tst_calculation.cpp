@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Calculate from here" buttons, driven through the window.
 #include "support/main_window_fixture.h"
 

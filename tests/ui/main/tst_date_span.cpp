@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The date span and the reactions of the fields it reads, driven through the
 // window.
 #include "support/main_window_fixture.h"

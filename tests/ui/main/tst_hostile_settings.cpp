@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and shut-down over settings files that cannot be read or written
 // as usual. The program starts, with defaults wherever it cannot read, says
 // nothing alarming, and leaves alone whatever it could not read.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as the layout draws it: size, places, fonts, focus order.
 #include "support/main_window_fixture.h"
 #include "ui/theme/theme_table.h"

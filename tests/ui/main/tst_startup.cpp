@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up from the settings file, and shut-down back into it.
 #include "settings/ini_file.h"
 #include "settings/setting_keys.h"

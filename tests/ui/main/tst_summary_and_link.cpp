@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two-line summary on the clipboard, and the site link.
 #include "support/main_window_fixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour themes of the main window and the "colour the buttons" box.
 #include "settings/ini_file.h"
 #include "support/main_window_fixture.h"

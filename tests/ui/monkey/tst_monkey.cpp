@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A seeded random walk over every window of the program: typing, pasting,
 // Enter, clicks, themes, the secondary windows, pointer moves, message-box
 // answers and input that arrives while a routine lets events through. Along

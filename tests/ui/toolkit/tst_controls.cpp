@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit's controls and services, on their own.
 #include "support/scripted_message_boxes.h"
 #include "ui/toolkit/check_box.h"
