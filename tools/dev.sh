@@ -15,10 +15,11 @@ BUILD_DIR=${VELTRANE_BUILD_DIR:-build}
 SANITIZE_DIR=${VELTRANE_SANITIZE_BUILD_DIR:-$BUILD_DIR-sanitize}
 
 # Qt SVG (qt6-svg-dev) writes the scalable icon at build time; the programs
-# do not link it.
+# do not link it. Xlib (libx11-dev) builds the benchmark that times the first
+# window on an X display.
 PACKAGES=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-qpa-plugins libgl-dev qt6-svg-dev
+  qt6-base-dev qt6-qpa-plugins libgl-dev qt6-svg-dev libx11-dev
   libcli11-dev
   fonts-liberation2
 )

@@ -1,0 +1,153 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Times Veltrane's start-up on an X display against a bare Qt Widgets window
+# of the same size and against the main window's controls alone: each run is
+# a whole process, timed from just before it is executed until the X server
+# maps its first top-level window. The script starts an X server of its own
+# (Xvfb, no window manager), so the figures do not depend on a desktop. The
+# programs take turns (bare, Veltrane, controls, bare, ...).
+#
+#   bash bench/startup_x11.sh [build folder] [runs]
+#
+# The build folder defaults to "build", the runs of each program to 30 (RUNS
+# in the environment works too; at least 20). Needs Xvfb (Debian package
+# xvfb) and the waiter veltrane_bench_first_map, which the build makes where
+# Xlib (libx11-dev) is installed.
+#
+# Prints the medians of the time to the first map and of the peak resident
+# memory of each program, and the medians of the ratios of each round.
+# Targets for Veltrane / bare: time at most 1.5, memory at most 1.15. The
+# exit status is 1 when a target is missed.
+set -euo pipefail
+
+build=${1:-build}
+runs=${2:-${RUNS:-30}}
+max_time_ratio=1.5
+max_rss_ratio=1.15
+
+if ! command -v Xvfb >/dev/null; then
+    echo "startup_x11.sh: Xvfb is missing; install the Debian package 'xvfb':" >&2
+    echo "    apt-get install xvfb" >&2
+    exit 2
+fi
+if ! [[ $runs =~ ^[0-9]+$ ]] || ((runs < 20)); then
+    echo "startup_x11.sh: runs must be a number of at least 20, not '$runs'" >&2
+    exit 2
+fi
+waiter=$build/bench/veltrane_bench_first_map
+veltrane=$build/bench/veltrane_bench_startup
+bare=$build/bench/veltrane_bench_startup_bare
+controls=$build/bench/veltrane_bench_startup_controls
+for program in "$waiter" "$veltrane" "$bare" "$controls"; do
+    if [[ ! -x $program ]]; then
+        echo "startup_x11.sh: $program is missing; build first (the waiter needs libx11-dev):" >&2
+        echo "    cmake -S . -B $build -G Ninja && cmake --build $build" >&2
+        exit 2
+    fi
+done
+
+scratch=$(mktemp -d)
+xvfb_pid=
+cleanup() {
+    if [[ -n $xvfb_pid ]]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+settings=$scratch/settings
+mkdir "$settings"
+export XDG_RUNTIME_DIR=$scratch/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+# An X server of our own on the first free display number, which it writes
+# to the file once it takes connections.
+exec {display_fd}<> <(:)
+Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp \
+    >"$scratch/xvfb.log" 2>&1 &
+xvfb_pid=$!
+display=
+for ((wait = 0; wait < 100; ++wait)); do
+    if read -r -t 0.1 -u "$display_fd" display && [[ -n $display ]]; then
+        break
+    fi
+    if ! kill -0 "$xvfb_pid" 2>/dev/null; then
+        echo "startup_x11.sh: Xvfb did not start:" >&2
+        cat "$scratch/xvfb.log" >&2
+        exit 2
+    fi
+done
+if [[ -z $display ]]; then
+    echo "startup_x11.sh: Xvfb did not report its display" >&2
+    exit 2
+fi
+exec {display_fd}>&-
+export DISPLAY=:$display QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
+
+# Runs one program once; prints "<milliseconds to the first map> <peak RSS
+# in KiB>".
+measure() {
+    if ! "$waiter" "$@" >"$scratch/out" 2>"$scratch/stderr"; then
+        echo "startup_x11.sh: '$*' failed:" >&2
+        cat "$scratch/stderr" >&2
+        exit 1
+    fi
+    cat "$scratch/out"
+}
+
+# The median of the numbers on standard input, one a line.
+median() {
+    sort -g | awk '{ v[NR] = $1 }
+        END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+# One run of each first, not counted: it fills the file caches and writes the
+# settings file that every counted run then starts from.
+measure "$bare" >/dev/null
+measure "$controls" >/dev/null
+measure "$veltrane" "$settings" >/dev/null
+cp "$settings/veltrane.ini" "$scratch/veltrane.ini"
+
+: >"$scratch/runs"
+for ((run = 1; run <= runs; ++run)); do
+    cp "$scratch/veltrane.ini" "$settings/veltrane.ini"
+    bare_run=$(measure "$bare")
+    veltrane_run=$(measure "$veltrane" "$settings")
+    controls_run=$(measure "$controls")
+    echo "$bare_run $veltrane_run $controls_run" >>"$scratch/runs"
+done
+if [[ -n ${KEEP_RUNS:-} ]]; then
+    cp "$scratch/runs" "$KEEP_RUNS"
+fi
+
+median_column() { awk -v c="$1" '{ print $c }' "$scratch/runs" | median; }
+median_of() { awk "{ print $1 }" "$scratch/runs" | median; }
+
+figures() { # name milliseconds KiB
+    awk -v n="$1" -v t="$2" -v m="$3" 'BEGIN { printf "%-10s %12.1f %16.0f\n", n, t, m }'
+}
+ratio() { # name ratio limit
+    awk -v n="$1" -v r="$2" -v l="$3" \
+        'BEGIN { printf "ratio %-5s %.3f   target <= %s: %s\n", n, r, l, (r <= l ? "met" : "MISSED") }'
+}
+within() { # ratio limit
+    awk -v r="$1" -v l="$2" 'BEGIN { exit !(r <= l) }'
+}
+
+time_ratio=$(median_of '$3 / $1')
+rss_ratio=$(median_of '$4 / $2')
+echo "start-up until the first window is mapped, X11 (Xvfb), median of $runs runs each"
+printf '%-10s %12s %16s\n' "" "map ms" "peak RSS KiB"
+figures bare "$(median_column 1)" "$(median_column 2)"
+figures Veltrane "$(median_column 3)" "$(median_column 4)"
+figures controls "$(median_column 5)" "$(median_column 6)"
+ratio time "$time_ratio" "$max_time_ratio"
+ratio RSS "$rss_ratio" "$max_rss_ratio"
+awk -v a="$(median_of '$5 / $1')" -v b="$(median_of '$3 / $5')" \
+    -v c="$(median_of '$6 / $2')" -v d="$(median_of '$4 / $6')" \
+    'BEGIN { printf "controls / bare      time %.3f   RSS %.3f\n", a, c
+             printf "Veltrane / controls  time %.3f   RSS %.3f\n", b, d }'
+
+within "$time_ratio" "$max_time_ratio" && within "$rss_ratio" "$max_rss_ratio"
