@@ -1,91 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/toolkit/program_logo.h"
 
+#include "ui/toolkit/prerendered_logo.h"
+
 #include <QApplication>
 #include <QHash>
 #include <QIconEngine>
-#include <QLinearGradient>
+#include <QImage>
 #include <QPainter>
-#include <QPainterPath>
-#include <QRadialGradient>
 #include <QStyle>
 #include <QStyleOption>
-
-#include <algorithm>
-#include <cmath>
-#include <numbers>
 
 namespace veltrane {
 namespace {
 
-const QColor Navy(31, 58, 104);
-const QColor FaceLight(250, 252, 255);
-const QColor FaceShade(183, 206, 240);
-const QColor Gold(236, 180, 40);
-const QColor GoldLight(255, 224, 130);
-const QColor GoldDark(128, 84, 0);
-
-// The clock face: the time a work unit takes.
-void drawClock(QPainter& painter)
-{
-    const QPointF centre(27, 27);
-    const double radius = 24;
-    QRadialGradient face(centre - QPointF(7, 8), radius * 1.6);
-    face.setColorAt(0, FaceLight);
-    face.setColorAt(1, FaceShade);
-    painter.setPen(QPen(Navy, 3));
-    painter.setBrush(face);
-    painter.drawEllipse(centre, radius, radius);
-    // Lines take no brush; one left set would be written into the SVG icon
-    // again with every line.
-    painter.setBrush(Qt::NoBrush);
-
-    painter.setPen(QPen(Navy, 1.6, Qt::SolidLine, Qt::RoundCap));
-    for (int hour = 0; hour < 12; ++hour) {
-        const double angle = hour * std::numbers::pi / 6;
-        const double inner = hour % 3 == 0 ? radius - 7 : radius - 5;
-        const QPointF direction(std::sin(angle), -std::cos(angle));
-        painter.drawLine(centre + direction * inner, centre + direction * (radius - 3));
-    }
-
-    painter.setPen(QPen(Navy, 3, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(centre, centre + QPointF(-9, -7)); // hour hand at ten
-    painter.setPen(QPen(Navy, 2, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(centre, centre + QPointF(0, -17)); // minute hand at twelve
-    painter.setBrush(Navy);
-    painter.drawEllipse(centre, 2.2, 2.2);
-}
-
-// The key: the one the search is after, lying across the lower right.
-void drawKey(QPainter& painter)
-{
-    painter.save();
-    painter.translate(44, 43);
-    painter.rotate(-135);
-
-    QPainterPath key;
-    key.addEllipse(QPointF(0, 0), 9, 9); // the bow
-    key.addRect(QRectF(6, -2.5, 20, 5)); // the shaft, towards the face
-    key.addRect(QRectF(17, 2, 3.5, 5));  // the teeth
-    key.addRect(QRectF(22.5, 2, 3.5, 7));
-    key = key.simplified();
-    QPainterPath hole;
-    hole.addEllipse(QPointF(-1.5, 0), 3.6, 3.6);
-    key = key.subtracted(hole);
-
-    QLinearGradient shine(QPointF(0, -9), QPointF(0, 9));
-    shine.setColorAt(0, GoldLight);
-    shine.setColorAt(1, Gold);
-    painter.setPen(QPen(GoldDark, 1.3));
-    painter.setBrush(shine);
-    painter.drawPath(key);
-    painter.restore();
-}
-
-// The logo as an icon that draws a size only when that size is first asked
-// for. Drawing all seven sizes up front took about a quarter of the main
-// window's creation; a window system that shows no window icons (the
-// offscreen one) never asks, and X11 asks as a window is first shown.
+// The logo as an icon. The sizes a desktop asks for as a window is first
+// shown (X11 asks for every size the icon has, up to 256 × 256, before the
+// window appears) come prerendered with the program: drawing them took a
+// sixth of Veltrane's start-up on X11. Any other size is drawn when it is
+// first asked for.
 class ProgramIconEngine final : public QIconEngine
 {
 public:
@@ -93,17 +26,17 @@ public:
 
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
-        return {QSize(16, 16), QSize(24, 24),   QSize(32, 32),  QSize(48, 48),
-                QSize(64, 64), QSize(128, 128), QSize(256, 256)};
+        QList<QSize> sizes;
+        for (int side : LogoIconSizes)
+            sizes.append(QSize(side, side));
+        return sizes;
     }
 
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override
     {
         if (size.isEmpty())
             return {};
-        QPixmap& logo = m_drawn[size];
-        if (logo.isNull())
-            logo = programLogo(size.width(), size.height());
+        const QPixmap logo = normalPixmap(size);
         if (mode == QIcon::Normal)
             return logo;
         // Disabled and selected icons look as the style makes them from any
@@ -120,22 +53,30 @@ public:
     }
 
 private:
+    // A prerendered size is handed out as it lies in the program's read-only
+    // data: a pixmap of an image in the screen's own format shares that
+    // image's pixels, and an image over constant data copies them only
+    // before it would be changed.
+    QPixmap normalPixmap(const QSize& size)
+    {
+        if (size.width() == size.height()) {
+            if (const std::uint32_t* pixels = prerenderedLogo(size.width())) {
+                const QImage image(reinterpret_cast<const uchar*>(pixels), size.width(),
+                                   size.height(), QImage::Format_ARGB32_Premultiplied);
+                return QPixmap::fromImage(image);
+            }
+        }
+        QPixmap& logo = m_drawn[size];
+        if (logo.isNull())
+            logo = programLogo(size.width(), size.height());
+        return logo;
+    }
+
+private:
     QHash<QSize, QPixmap> m_drawn;
 };
 
 } // namespace
-
-void paintProgramLogo(QPainter& painter, int width, int height)
-{
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    const double scale = std::min(double(width) / LogoWidth, double(height) / LogoHeight);
-    painter.translate((width - LogoWidth * scale) / 2, (height - LogoHeight * scale) / 2);
-    painter.scale(scale, scale);
-    drawClock(painter);
-    drawKey(painter);
-    painter.restore();
-}
 
 QPixmap programLogo(int width, int height)
 {
