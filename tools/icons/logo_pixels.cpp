@@ -28,7 +28,7 @@ QImage drawnLogo(int side)
 void writePixels(QTextStream& out, int side)
 {
     const QImage image = drawnLogo(side);
-    out << "const std::uint32_t Logo" << side << "[] = {";
+    out << "PIXELS const std::uint32_t Logo" << side << "[] = {";
     for (int y = 0; y < side; ++y) {
         const auto row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
         for (int x = 0; x < side; ++x)
@@ -55,7 +55,12 @@ int main(int argc, char* argv[])
     out << "// SPDX-License-Identifier: GPL-3.0-or-later\n"
            "// Written by veltrane_logo_pixels from the logo artwork at every build.\n"
            "#include \"ui/toolkit/prerendered_logo.h\"\n\n"
-           "namespace veltrane {\nnamespace {\n\n";
+           "namespace veltrane {\nnamespace {\n\n"
+           // A section of their own, which the linker puts after the rest
+           // of the read-only data: a program that never shows a window icon
+           // (offscreen) then has none of these pages mapped in along with
+           // the constants it does read.
+           "#define PIXELS __attribute__((section(\"veltrane_logo_pixels\")))\n\n";
     for (int side : veltrane::LogoIconSizes)
         writePixels(out, side);
     out << "} // namespace\n\nconst std::uint32_t* prerenderedLogo(int side)\n{\n"
