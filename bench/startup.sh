@@ -67,66 +67,6 @@ measure() {
         'BEGIN { printf "%.3f %d\n", (e - s) * 1000, m }'
 }
 
-# The median of the numbers on standard input, one a line.
-median() {
-    sort -g | awk '{ v[NR] = $1 }
-        END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
-}
-
-# One run of each first, not counted: it fills the file caches and writes the
-# settings file that every counted run then starts from, so every Veltrane
-# run reads and stores the same settings.
-measure "$bare" >/dev/null
-measure "$controls" >/dev/null
-measure "$veltrane" "$settings" >/dev/null
-cp "$settings/veltrane.ini" "$scratch/veltrane.ini"
-
-: >"$scratch/runs"
-for ((run = 1; run <= runs; ++run)); do
-    cp "$scratch/veltrane.ini" "$settings/veltrane.ini"
-    bare_run=$(measure "$bare")
-    veltrane_run=$(measure "$veltrane" "$settings")
-    controls_run=$(measure "$controls")
-    echo "$bare_run $veltrane_run $controls_run" >>"$scratch/runs"
-done
-
-median_column() { awk -v c="$1" '{ print $c }' "$scratch/runs" | median; }
-bare_ms=$(median_column 1)
-bare_kib=$(median_column 2)
-veltrane_ms=$(median_column 3)
-veltrane_kib=$(median_column 4)
-time_ratio=$(awk '{ print $3 / $1 }' "$scratch/runs" | median)
-rss_ratio=$(awk '{ print $4 / $2 }' "$scratch/runs" | median)
-controls_ms=$(median_column 5)
-controls_kib=$(median_column 6)
-
-# Numbers are printed by awk, which writes decimal points whatever the locale.
-figures() { # name milliseconds KiB
-    awk -v n="$1" -v t="$2" -v m="$3" 'BEGIN { printf "%-10s %12.1f %16.0f\n", n, t, m }'
-}
-ratio() { # name ratio limit
-    awk -v n="$1" -v r="$2" -v l="$3" \
-        'BEGIN { printf "ratio %-5s %.3f   target <= %s: %s\n", n, r, l, (r <= l ? "met" : "MISSED") }'
-}
-within() { # ratio limit
-    awk -v r="$1" -v l="$2" 'BEGIN { exit !(r <= l) }'
-}
-
-echo "start-up until the first paint, offscreen, median of $runs runs each"
-printf '%-10s %12s %16s\n' "" "wall ms" "peak RSS KiB"
-figures bare "$bare_ms" "$bare_kib"
-figures Veltrane "$veltrane_ms" "$veltrane_kib"
-ratio time "$time_ratio" "$max_time_ratio"
-ratio RSS "$rss_ratio" "$max_rss_ratio"
-# Where the difference lies: Qt building and drawing the window's controls,
-# or the program's own work on top of them.
-echo "the main window's controls alone, without the program's work:"
-figures controls "$controls_ms" "$controls_kib"
-awk '{ t1 = $5 / $1; t2 = $3 / $5; m1 = $6 / $2; m2 = $4 / $6
-       print t1, t2, m1, m2 }' "$scratch/runs" >"$scratch/split"
-split_median() { awk -v c="$1" '{ print $c }' "$scratch/split" | median; }
-awk -v a="$(split_median 1)" -v b="$(split_median 2)" -v c="$(split_median 3)" -v d="$(split_median 4)" \
-    'BEGIN { printf "controls / bare      time %.3f   RSS %.3f\n", a, c
-             printf "Veltrane / controls  time %.3f   RSS %.3f\n", b, d }'
-
-within "$time_ratio" "$max_time_ratio" && within "$rss_ratio" "$max_rss_ratio"
+source "$(dirname "$0")/startup_rounds.sh"
+run_rounds
+report "start-up until the first paint, offscreen, median of $runs runs each" "wall ms"
