@@ -17,6 +17,8 @@
 
 #include <memory>
 
+using veltrane::test::storedValue;
+
 namespace {
 
 constexpr int SkippedExitCode = 77;
@@ -30,20 +32,6 @@ const QString TypedKeyRate = QStringLiteral("641.440");
 QString tool(const char* name)
 {
     return QStandardPaths::findExecutable(QString::fromUtf8(name));
-}
-
-// The value of the first "key=value" line, without its line end; a null
-// array when there is none.
-QByteArray storedValue(const QByteArray& settings, const QByteArray& key)
-{
-    const QList<QByteArray> lines = settings.split('\n');
-    for (QByteArray line : lines) {
-        if (line.endsWith('\r'))
-            line.chop(1);
-        if (line.startsWith(key + '='))
-            return line.mid(key.size() + 1);
-    }
-    return {};
 }
 
 int colourCount(const QImage& image)

@@ -23,6 +23,8 @@
 
 #include <memory>
 
+using veltrane::test::storedValue;
+
 namespace {
 
 constexpr int SkippedExitCode = 77;
@@ -56,20 +58,6 @@ QString missingPart()
                          QStringLiteral("/platforms"));
     if (platforms.entryList({QStringLiteral("libqwayland*")}).isEmpty())
         return QStringLiteral("Qt's Wayland platform (qt6-wayland) is not installed");
-    return {};
-}
-
-// The value of the first "key=value" line, without its line end; a null
-// array when there is none.
-QByteArray storedValue(const QByteArray& settings, const QByteArray& key)
-{
-    const QList<QByteArray> lines = settings.split('\n');
-    for (QByteArray line : lines) {
-        if (line.endsWith('\r'))
-            line.chop(1);
-        if (line.startsWith(key + '='))
-            return line.mid(key.size() + 1);
-    }
     return {};
 }
 

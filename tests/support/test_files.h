@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QList>
 #include <QString>
 
 namespace veltrane::test {
@@ -22,6 +23,20 @@ inline QByteArray readBytes(const QString& path)
         return {};
     QByteArray bytes = file.readAll();
     return bytes.isNull() ? QByteArray("") : bytes;
+}
+
+// The value of the first "key=value" line of a settings file's bytes,
+// without its line end; a null array when there is none.
+inline QByteArray storedValue(const QByteArray& settings, const QByteArray& key)
+{
+    const QList<QByteArray> lines = settings.split('\n');
+    for (QByteArray line : lines) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (line.startsWith(key + '='))
+            return line.mid(key.size() + 1);
+    }
+    return {};
 }
 
 } // namespace veltrane::test
